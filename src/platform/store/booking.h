@@ -1,0 +1,46 @@
+#pragma once
+// The booking service: Begin(type, key) ... End(0) is one transaction of the suite database
+// with one journal row. Brackets nest; the outermost one commits. If anything fails inside,
+// the whole bracket is rolled back (Abort, or a BookingScope left by an exception).
+#include "platform/base/keys.h"
+
+namespace kis::store {
+
+class TORVBuchung {
+public:
+    void Begin(int bookingType, const TIntPair& key = {});
+    // Closes the innermost bracket; the outermost one commits. Throws when an inner bracket
+    // failed, after rolling everything back.
+    void End(int code = 0);
+    // Rolls the whole bracket back (all levels).
+    void Abort();
+
+    int Depth() const { return depth_; }
+    // Booking number of the running (or last) booking: workstation id / running number.
+    TIntPair BuchungsNr() const { return number_; }
+    void SetWorkstationId(int id) { workstation_ = id; }
+
+private:
+    int depth_ = 0;
+    bool failed_ = false;
+    int workstation_ = 1;
+    TIntPair number_;
+};
+
+TORVBuchung& ORVBuchung(bool create = true);
+
+// RAII bracket: Begin in the constructor; Commit() ends it; leaving without Commit (an
+// exception) rolls the whole booking back.
+class BookingScope {
+public:
+    explicit BookingScope(int bookingType, const TIntPair& key = {});
+    ~BookingScope();
+    BookingScope(const BookingScope&) = delete;
+    BookingScope& operator=(const BookingScope&) = delete;
+    void Commit();
+
+private:
+    bool done_ = false;
+};
+
+}  // namespace kis::store

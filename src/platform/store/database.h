@@ -1,0 +1,71 @@
+#pragma once
+// One SQLite connection: the suite database or one work file. Checks on open that the file is
+// ours and not newer than this program, creates and migrates the schema, keeps a cache of
+// prepared statements, and registers the German collation used by name indexes.
+#include <memory>
+#include <string>
+#include <unordered_map>
+
+#include "platform/store/statement.h"
+
+struct sqlite3;
+
+namespace kis::store {
+
+enum class DbKind { Suite, Work };
+
+class Database {
+public:
+    // Opens an existing suite database. Refuses (StoreError, German text) a missing file, a
+    // file that is no KIS database, a damaged one, or one of a newer schema version; a refused
+    // file is left untouched.
+    static std::unique_ptr<Database> OpenSuite(const std::string& path);
+    // Creates a new, empty suite database; refuses when the file exists.
+    static std::unique_ptr<Database> CreateSuite(const std::string& path);
+    // An in-memory suite database (tests).
+    static std::unique_ptr<Database> OpenMemory();
+    // Work file: created afresh (any old file of that name removed) or opened if present.
+    static std::unique_ptr<Database> CreateWork(const std::string& path);
+    static std::unique_ptr<Database> OpenWork(const std::string& path);
+
+    ~Database();
+    Database(const Database&) = delete;
+    Database& operator=(const Database&) = delete;
+
+    // A prepared statement for this SQL text, reset and with cleared bindings. Cached for
+    // the lifetime of the connection; SQL text must never contain user data.
+    Statement& Cached(const std::string& sql);
+    void Exec(const std::string& sql);
+
+    void Begin();
+    void Commit();
+    void Rollback();
+    bool InTransaction() const;
+
+    int SchemaVersion() const;
+    DbKind Kind() const { return kind_; }
+    const std::string& Path() const { return path_; }
+    sqlite3* Handle() const { return db_; }
+    int64_t LastInsertRowId() const;
+    int Changes() const;
+
+private:
+    Database(sqlite3* db, std::string path, DbKind kind);
+    static sqlite3* OpenHandle(const std::string& path, int flags);
+    void RegisterFunctions();
+    void CreateSchema();
+    void CheckSuiteFile();
+    void Migrate();
+
+    sqlite3* db_ = nullptr;
+    std::string path_;
+    DbKind kind_;
+    std::unordered_map<std::string, std::unique_ptr<Statement>> cache_;
+};
+
+// The open suite database of this process (set by program start, tools and tests).
+Database& SuiteDb();
+bool HasSuiteDb();
+void SetSuiteDb(Database* db);
+
+}  // namespace kis::store
