@@ -199,6 +199,7 @@ void TQEL_DBFile::OpenOut() {
 
 void TQEL_DBFile::Close() {
     ResultClear();
+    insert_ = nullptr;
     statements_.clear();
     if (db_ && workFile_ && db_->InTransaction()) db_->Commit();
     db_ = nullptr;
@@ -478,10 +479,15 @@ void TQEL_DBFile::BindRow(Statement& st, int& idx) const {
 
 void TQEL_DBFile::Insert() {
     RequireWritable();
-    std::string params = "?";
-    for (size_t k = 1; k < columns_.size(); ++k) params += ", ?";
-    Statement& st = Prepared("INSERT INTO " + table_.name + " (" + ColumnList(columns_) +
-                             ") VALUES (" + params + ")");
+    // Bulk writers insert millions of rows: the statement is prepared once per open file.
+    if (!insert_) {
+        std::string params = "?";
+        for (size_t k = 1; k < columns_.size(); ++k) params += ", ?";
+        insert_ = &Prepared("INSERT INTO " + table_.name + " (" + ColumnList(columns_) +
+                            ") VALUES (" + params + ")");
+    }
+    Statement& st = *insert_;
+    st.Reset();
     int idx = 1;
     BindRow(st, idx);
     st.Run();

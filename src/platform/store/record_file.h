@@ -183,6 +183,7 @@ private:
     std::vector<int> fetchedColumns_;
     std::unordered_map<std::string, std::unique_ptr<Statement>> statements_;
     Statement* cursor_ = nullptr;
+    Statement* insert_ = nullptr;
     int64_t rowid_ = 0;
     bool current_ = false;
 };
