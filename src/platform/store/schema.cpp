@@ -99,9 +99,11 @@ std::vector<TableDef> MakeSuiteTables() {
     t.push_back({"KONTO",
                  {P("MANDANT"), S("KONTO"), S("BEZEICHNUNG"), I("KONTOART"), I("ZMINDEX")},
                  {{"KONTO", {"MANDANT", "KONTO"}, true}, {"KONTOART", {"MANDANT", "KONTOART"}}}});
-    // User-defined payment means.
+    // User-defined payment means; SELEKTORART is the class (1 vouchers, 2 discount coupons),
+    // VARIANTE the coupon variant (1 percent, 2 amount).
     t.push_back({"ZAHLUNGSMITTEL",
-                 {I("NR"), S("KUERZEL"), S("BEZEICHNUNG"), I("SELEKTORART"), S("KONTO")},
+                 {I("NR"), S("KUERZEL"), S("BEZEICHNUNG"), I("SELEKTORART"), I("VARIANTE"),
+                  S("KONTO")},
                  {{"NR", {"NR"}, true}, {"SELEKTORART", {"SELEKTORART", "NR"}}}});
     // Open items; bonus items reference their bonus by (RNR, LNR, SNR).
     t.push_back({"OP",
@@ -115,14 +117,16 @@ std::vector<TableDef> MakeSuiteTables() {
                  {P("MANDANT"), S("PHASE"), P("PARTEI1"), P("PARTEI2"), I("RNR"), I("LNR"),
                   I("NR1"), I("NR2"), I("BELEGLNR"), I("BELEGRNR"), D("DATUM")},
                  {{"PHASE", {"PHASE"}}}});
-    // Bonus file, service file, programme file.
+    // Bonus file, service file, programme file (own flag, dates, rule rows, rounding,
+    // calculation basis and cancellation handling of the programme editor).
     t.push_back({"BONUS", BonusFields(), BonusIndexes()});
     t.push_back({"DIENST",
                  {I("RNR"), I("LNR"), I("SNR"), S("STATUS"), S("VERWENDET"), S("VERWREF")},
                  {{"REF", {"RNR", "LNR", "SNR"}, true}}});
     t.push_back({"BETA",
-                 {S("TYP"), S("NAME"), I("NR"), S("BASIS"), S("BEZEICHNUNG"), S("KONTO"),
-                  X("INHALT")},
+                 {S("TYP"), S("NAME"), I("NR"), S("EIGEN"), D("ANLAGE"), D("GEAENDERT"),
+                  I("LAENGE"), S("WERTART"), I("RUNDUNGKZ"), R("RUNDUNGINTERVALL"), S("BASIS"),
+                  S("STORNO"), S("BEZEICHNUNG"), S("KONTO"), X("INHALT")},
                  {{"KEY", {"TYP", "NAME", "NR"}, true}}});
     // Articles, suppliers, seasons.
     t.push_back({"ARTIKEL",
