@@ -1,0 +1,86 @@
+#include "bonus_rules.h"
+
+#include <cstdio>
+#include <cstdlib>
+#include <string>
+
+#include "catalog.h"
+
+namespace kis::demo {
+
+const std::vector<Rule>& DemoRules() {
+    constexpr int64_t kOpen = 999999999;  // 9.999.999,99: the open last band
+    static const std::vector<Rule> rules = {
+        {"Standard 3 %", 'P', 0, 0, {{kOpen, 300}}},
+        {"Staffel Umsatz", 'P', 1, 50, {{50000, 200}, {200000, 300}, {kOpen, 500}}},
+        {"Pass Eintrag", 'P', 0, 0, {{kOpen, 200}}},
+        {"Pass Prämie", 'A', 0, 0, {{5000, 500}, {kOpen, 1000}}},
+        {"Rabatt 10 %", 'P', 3, 100, {{kOpen, 1000}}},
+    };
+    return rules;
+}
+
+const Rule& RuleByName(const std::string& name) {
+    for (const auto& r : DemoRules())
+        if (name == r.name) return r;
+    return DemoRules().front();
+}
+
+int64_t ApplyRule(const Rule& rule, int64_t valueCents) {
+    if (rule.rows.empty()) return 0;
+    const int64_t x = std::llabs(valueCents);
+    const RuleRow* row = &rule.rows.back();
+    for (const auto& r : rule.rows)
+        if (x <= r.upperCents) {
+            row = &r;
+            break;
+        }
+    int64_t bonus;
+    if (rule.valueKind == 'A') {
+        bonus = row->bonus;
+    } else {
+        // percent × 100: x × p / 10000, to the cent (halves away from zero).
+        bonus = (x * row->bonus + 5000) / 10000;
+        const int64_t step = rule.intervalCents > 0 ? rule.intervalCents : 1;
+        const int64_t rest = bonus % step;
+        if (rule.rounding == 1) bonus += rest * 2 >= step ? step - rest : -rest;
+        else if (rule.rounding == 2) bonus += rest ? step - rest : 0;
+        else if (rule.rounding == 3) bonus -= rest;
+    }
+    return valueCents < 0 ? -bonus : bonus;
+}
+
+std::string DecimalComma(int64_t cents) {
+    char buf[32];
+    std::snprintf(buf, sizeof buf, "%s%lld,%02lld", cents < 0 ? "-" : "",
+                  static_cast<long long>(std::llabs(cents) / 100),
+                  static_cast<long long>(std::llabs(cents) % 100));
+    return buf;
+}
+
+std::vector<std::string> RuleContent(const Rule& rule) {
+    std::vector<std::string> lines;
+    for (const auto& r : rule.rows) lines.push_back(DecimalComma(r.upperCents) + "=" + DecimalComma(r.bonus));
+    return lines;
+}
+
+const std::vector<Programme>& DemoProgrammes() {
+    static const std::vector<Programme> programmes = [] {
+        std::vector<std::string> pass(kPassLength - 1, "Pass Eintrag");
+        pass.push_back("Pass Prämie");
+        return std::vector<Programme>{
+            {kPassType, kPassName, kPassLength, "1", "0", "1741", pass},
+            {kTurnoverType, kTurnoverName, -1, "2", "1", "1740", {"Staffel Umsatz"}},
+            {kTurnoverType, kLoyaltyName, -1, "0", "0", "1740", {"Standard 3 %"}},
+            {kCouponType, kCouponName, -1, "2", "0", "RS10", {"Rabatt 10 %"}},
+            // Period premium: the parameter record as name=value lines.
+            {kPeriodType, kPeriodName, 0, "0", "0", "1744",
+             {"ZEITRAUM=" + std::to_string(kPeriodDays), "EINHEIT=1", "UMSATZGRENZE=" + DecimalComma(kPeriodThreshold),
+              "REGEL=Standard 3 %", "BERECHNUNG=1", "STORNO=1", "GUTSCHEINE=0",
+              "EXTRABONUS=" + DecimalComma(kPeriodExtraFrom) + ";" + DecimalComma(kPeriodExtraBonus)}},
+        };
+    }();
+    return programmes;
+}
+
+}  // namespace kis::demo
