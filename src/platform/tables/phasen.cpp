@@ -12,13 +12,14 @@ struct Phase {
 };
 
 // Purchase-side phases have the supplier as first party and the customer (if any) as second.
+// The three-letter kinds are unique, so a document kind names exactly one phase.
 constexpr std::array<Phase, 30> kPhasen{{
     {"ANFKUNDE", "Kundenanfrage", 1},         // 1
     {"ANGKUNDE", "Kundenangebot", 1},         // 2
-    {"ANFLIEF", "Lieferantenanfrage", 2},     // 3
-    {"ANGLIEF", "Lieferantenangebot", 2},     // 4
-    {"BSTLIEF", "Bestellung", 2},             // 5
-    {"BSTKUNDE", "Kundenbestellung", 2},      // 6
+    {"LAFLIEF", "Lieferantenanfrage", 2},     // 3
+    {"LAGLIEF", "Lieferantenangebot", 2},     // 4
+    {"BESLIEF", "Bestellung", 2},             // 5
+    {"KBSKUNDE", "Kundenbestellung", 2},      // 6
     {"WELIEF", "Wareneingang", 2},            // 7
     {"RUELIEF", "Rücksendung Lieferant", 2},  // 8
     {"UMLFIL", "Umlagerung", 1},              // 9
@@ -39,7 +40,7 @@ constexpr std::array<Phase, 30> kPhasen{{
     {"STOKUNDE", "Storno", 1},                // 24
     {"UMTKUNDE", "Umtausch", 1},              // 25
     {"REPKUNDE", "Reparaturauftrag", 2},      // 26
-    {"REPLIEF", "Reparatur beim Lieferanten", 2},  // 27
+    {"RPLLIEF", "Reparatur beim Lieferanten", 2},  // 27
     {"ANLKUNDE", "Anlieferung Kunde", 1},     // 28
     {"ANZKUNDE", "Anzahlung", 1},             // 29
     {"SONKUNDE", "Sonderbestellung", 1},      // 30
