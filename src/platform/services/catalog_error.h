@@ -3,6 +3,7 @@
 // of the catalogue message with its parameters filled in.
 #include <stdexcept>
 #include <string>
+#include <utility>
 
 namespace kis::services {
 

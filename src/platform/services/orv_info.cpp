@@ -1,5 +1,6 @@
 #include "platform/services/orv_info.h"
 
+#include <algorithm>
 #include <chrono>
 #include <cmath>
 #include <cstdio>
@@ -23,7 +24,7 @@ std::string TimeText(TDateTime t) {
     int y, m, d;
     kis::date::DecodeDate(t, y, m, d);
     const double dayMs = std::round((t - std::floor(t)) * 86400000.0);
-    const long ms = long(dayMs);
+    const long ms = std::min(long(dayMs), 86399999L);
     char buf[40];
     std::snprintf(buf, sizeof buf, "%02d.%02d.%04d %02ld:%02ld:%02ld.%03ld", d, m, y, ms / 3600000,
                   ms / 60000 % 60, ms / 1000 % 60, ms % 1000);

@@ -211,3 +211,16 @@ TEST_F(InfoTest, ProcessMessagesIsThrottled) {
     ORVInfoProcessMessages(0);
     EXPECT_EQ(calls, 4);
 }
+
+TEST_F(InfoTest, WithoutDataFolderTheLogLiesBesideTheSuiteDatabase) {
+    const auto dbDir = dir_ / "daten";
+    std::filesystem::create_directories(dbDir);
+    auto db = kis::store::Database::CreateSuite((dbDir / "suite.kis").string());
+    kis::store::SetSuiteDb(db.get());
+    ORVInfo().SetDataDir({});
+    EXPECT_EQ(ORVInfo().LogFilePath(), std::filesystem::absolute(dbDir / "kis.log"));
+    ORVInfo().RegisterException("X.Y", std::runtime_error("neben der Datenbank"));
+    kis::store::SetSuiteDb(nullptr);
+    db.reset();
+    EXPECT_NE(ReadFile(dbDir / "kis.log").find("X.Y: neben der Datenbank"), std::string::npos);
+}
