@@ -100,7 +100,7 @@ TEST(InfoDeathTest, FehlerTerminateEndsTheProcessByDefault) {
         {
             ORVInfo().SetPresenter(nullptr);
             ORVInfo().SetTerminateAction(nullptr);
-            ORVInfo().SetDataDir(std::filesystem::temp_directory_path());
+            ORVInfo().SetDataDir(std::filesystem::temp_directory_path() / "kis_kein_ordner");  // no log file
             ORVInfo().FehlerTerminate("Test.Ende");
         },
         ::testing::ExitedWithCode(3), "");
