@@ -1,5 +1,7 @@
 #include "platform/services/orv_program.h"
 
+#include "platform/store/work_files.h"
+
 #include <unistd.h>
 
 #include <cstdio>
@@ -102,9 +104,8 @@ std::string TORVProgramm::GetWaehrung() {
 }
 
 std::string TORVProgramm::ProzessIdFormated() const {
-    char buf[24];
-    std::snprintf(buf, sizeof buf, "%08ld", long(::getpid()));
-    return buf;
+    // One formatting for all work-file names, so the store can find and remove them.
+    return kis::store::FormattedProcessId();
 }
 
 std::string TORVProgramm::GetKundenkennung() {

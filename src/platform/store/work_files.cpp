@@ -4,6 +4,7 @@
 #include <unistd.h>
 
 #include <cerrno>
+#include <cstdio>
 #include <cstdlib>
 #include <filesystem>
 #include <map>
@@ -56,7 +57,11 @@ std::string GetDirWwsByName(const std::string& name) {
     return WorkDir();
 }
 
-std::string FormattedProcessId() { return std::to_string(long(::getpid())); }
+std::string FormattedProcessId() {
+    char buf[24];
+    std::snprintf(buf, sizeof buf, "%08ld", long(::getpid()));
+    return buf;
+}
 
 std::string WorkFileName(const std::string& prefix) { return prefix + FormattedProcessId(); }
 
