@@ -5,8 +5,10 @@
 #include <stdexcept>
 
 #include "platform/match/text_match.h"
+#include "platform/partners/gp_data.h"
 #include "platform/store/booking.h"
 #include "platform/store/database.h"
+#include "platform/store/shared_instance.h"
 
 namespace kis::partners {
 
@@ -259,6 +261,11 @@ TIntPair TCustomerMaster::Speichern(TKundenStamm& k) {
         }
         SchreibeMerkmaleUndNummern(k);
         booking.Commit();
+        // The shared business-partner data keeps its last record; it must not show the old one.
+        if (kis::store::SharedInstance<TGpData>::Count() > 0) {
+            GlobGpData_GetInstance()->Close();
+            GlobGpData_ReleaseInstance();
+        }
         return k.GepNr;
     } catch (...) {
         k = vorher;  // a failed save leaves the caller's record as it was

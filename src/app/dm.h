@@ -1,0 +1,104 @@
+#pragma once
+// The data module: the one non-visual object every window uses. It holds the run mode and the
+// bonus settings of a bonus run, the progress dialog of the runs, the customer entry dialog and
+// the platform services taken on first use (account server, attribute booking, bonus manager,
+// customer file window). It is created first at program start and lives until the end.
+//
+// Creation reads the command line; an unknown client company in MAND= stops it with the
+// catalogued error "Unbekannter Mandant" (the exception leaves the constructor, everything
+// taken so far is given back).
+#include <QObject>
+#include <QString>
+#include <memory>
+#include <string>
+
+#include "app/aktiv_passiv.h"
+#include "app/command_line.h"
+#include "app/kis_types.h"
+#include "platform/base/keys.h"
+
+class QComboBox;
+class QWidget;
+class TKontenServer;
+class TKundEingDialog;
+class TORVProgressCounter;
+class TORVStdProgressDialog;
+class TQEL_BonusMani;
+class TQEL_GP_GBMERkmal_Buchmani;
+class TQEL_KubeAktenForm;
+struct TQEL_ManuellerBonus;
+class TGpData;
+
+class TDM : public QObject {
+    Q_OBJECT
+
+public:
+    explicit TDM(const kis::app::Arguments& args, QObject* parent = nullptr);
+    ~TDM() override;
+
+    // Components.
+    TKundEingDialog* dlgKundEing = nullptr;
+    TORVStdProgressDialog* prgDlg = nullptr;
+    TORVProgressCounter* couKundeName = nullptr;
+    TORVProgressCounter* couAnzKunde = nullptr;
+    TORVProgressCounter* couAnzVkPos = nullptr;
+
+    // Fields.
+    TGpData* FGPData = nullptr;                          // shared instance
+    TQEL_KubeAktenForm* FKundenAkte = nullptr;           // owned, on first use
+    std::unique_ptr<TQEL_BonusMani> FBonuMani;           // on first use
+    std::unique_ptr<TQEL_GP_GBMERkmal_Buchmani> FGBMerkmlMani;  // on first use
+    TKontenServer* FKontoserver = nullptr;               // on first use
+    TSelektionFrmModus KIModus = TSelektionFrmModus::smKundeninfoSelektion;
+    QString BonusKennung;
+    QString BonusName;
+    bool AutoBGModus = false;
+    QString AutoBGMaskeProg;
+    QString AutoBGMaskeKund;
+    bool PrgDlgActive = false;
+    // True when MAND= chose the client company; the main window then keeps it.
+    bool MandantVorgegeben = false;
+
+    // Command-line readers over the arguments the module was created with.
+    bool CheckAutoBGModus();
+    void CheckMandant();
+    QString GetAutoBGMaske(int which);
+
+    // Services for the windows.
+    void ExecuteMerova(const TIntPair& kunde);
+    QString GetKundeName(const TIntPair& kunde);
+    void Versionsanzeige(QWidget* parent = nullptr);
+    bool SetABC(const TIntPair& kunde, const QString& wert, TABCTyp typ);
+    bool BONUBucheManuell(const TQEL_ManuellerBonus& grant);
+    void SonderLockeAktivPassiv(const QString& name, const QString& wert,
+                                kis::app::TAktivPassivTable& table);
+    // Sets each named combo box below the box from its entry's state.
+    void SonderLockeAktivPassivFinal(QWidget* erwBox, const kis::app::TAktivPassivTable& table);
+
+    // Account lists: combo items carry the account number as item data.
+    TKontenServer* KontoServer_GoC();
+    void Fuelle_Konten(QComboBox* list);
+    QString GetKontenKuerzel(const QComboBox* list, int index);
+    int GetKontenIndex(const QComboBox* list, const QString& konto);
+    void Leere_Konten(QComboBox* list);
+    QString GetKontoBezeichnung(const QString& konto);
+
+    TQEL_GP_GBMERkmal_Buchmani* GBMerkmlMani_GoC();
+
+    // The progress dialog's abort.
+    void prgDlgAbort();
+
+private:
+    void DataModuleCreate();
+    void DataModuleDestroy();
+    void CreateProgressDialog();
+    // The run driver's part of creation and destruction.
+    void CreateRunDriver();
+    bool DestroyRunDriver();
+
+    kis::app::Arguments args_;
+    bool gpDataTaken_ = false;
+};
+
+// The data module of the running program (set while one exists).
+TDM* DM();
