@@ -61,8 +61,6 @@ void TORVStdButtonMenu::Rebuild() {
             label->setFont(f);
             label->setFixedHeight(metrics_.headlineHeight);
             label->setAlignment(Qt::AlignLeft | Qt::AlignBottom);
-            // A thin rule under the headline groups its buttons visually.
-            label->setStyleSheet(QStringLiteral("QLabel { border-bottom: 1px solid palette(mid); padding-bottom: 3px; }"));
             w = label;
         } else {
             auto* button = new QPushButton(check, QString(), this);

@@ -40,6 +40,7 @@ void TORVDataGrid::ApplyColumnLayout() {
         const TORVColumn& col = model_->Column(c);
         setColumnHidden(c, !col.visible || col.width < 0);
         if (col.width > 0) setColumnWidth(c, col.width);
+        else if (!isColumnHidden(c)) resizeColumnToContents(c);  // looks at the loaded rows only
     }
 }
 

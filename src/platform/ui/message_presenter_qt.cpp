@@ -49,3 +49,17 @@ bool TQtMessagePresenter::AskYesNo(const std::string& text, bool defaultYes) {
     box.exec();
     return box.clickedButton() == yes;
 }
+
+int kis::ui::AskYesNoCancel(const QString& text, QWidget* parent) {
+    QMessageBox box(QMessageBox::Question, QStringLiteral("Frage"), text, QMessageBox::NoButton,
+                    parent ? parent : BoxParent());
+    QPushButton* yes = box.addButton(QStringLiteral("Ja"), QMessageBox::YesRole);
+    QPushButton* no = box.addButton(QStringLiteral("Nein"), QMessageBox::NoRole);
+    QPushButton* cancel = box.addButton(QStringLiteral("Abbrechen"), QMessageBox::RejectRole);
+    box.setDefaultButton(yes);
+    box.setEscapeButton(cancel);
+    box.exec();
+    if (box.clickedButton() == yes) return 6;
+    if (box.clickedButton() == no) return 7;
+    return 2;
+}

@@ -7,6 +7,13 @@
 
 class QWidget;
 
+namespace kis::ui {
+// A question with "Ja", "Nein" and "Abbrechen" for the windows that need the third answer
+// (the information service knows only yes/no). Returns 6 (yes), 7 (no) or 2 (cancel, also
+// for Esc and the close box).
+int AskYesNoCancel(const QString& text, QWidget* parent = nullptr);
+}  // namespace kis::ui
+
 class TQtMessagePresenter : public kis::services::MessagePresenter {
 public:
     // title: the boxes' window title (e.g. "Kundeninformationssystem"); empty = kind of box.
