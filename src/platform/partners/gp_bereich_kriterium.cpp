@@ -31,13 +31,13 @@ bool BereichKriterium::CompileBound(const std::string& text, bool bis, long doub
                                     std::string& key) {
     switch (typ_) {
         case Typ::Text:
-            key = kis::text::GermanSortKey(text);
+            key = kis::text::GermanSortKey(kis::match::Trim(text));
             return true;
         case Typ::Zahl:
             return kis::match::ParseNumber(text, zahl);
         case Typ::Datum: {
             if (feld_ == Feld::Geburtstag) {
-                const int tm = TagMonat(text);
+                const int tm = TagMonat(kis::match::Trim(text));
                 zahl = tm;
                 return tm > 0;
             }
@@ -67,8 +67,9 @@ bool BereichKriterium::Compile(const TGpBereich& b) {
     else lesbar_ = false;
     hatVon_ = !von.empty();
     hatBis_ = !bis.empty();
-    if (lesbar_ && hatVon_) lesbar_ = CompileBound(von, false, von_, vonText_);
-    if (lesbar_ && hatBis_) lesbar_ = CompileBound(bis, true, bis_, bisText_);
+    // Date texts are positional ("    2024" = the year), so bounds are passed untrimmed.
+    if (lesbar_ && hatVon_) lesbar_ = CompileBound(b.Von, false, von_, vonText_);
+    if (lesbar_ && hatBis_) lesbar_ = CompileBound(b.Bis, true, bis_, bisText_);
     return true;
 }
 

@@ -167,3 +167,44 @@ TEST(GpMerkmale, DefinitionsValuesAndNumbers) {
     EXPECT_EQ(TGpMerkmale::Wert({1, 0}, "Hobby"), "");
     EXPECT_EQ(TGpMerkmale::Nummern({4, 0}).size(), 2u);
 }
+
+TEST(GpSelektion, BirthdayOverTheTurnOfTheYearAndCreationDate) {
+    DomainDb d;
+    using kis::date::EncodeDate;
+    auto add = [&](int nr, TDateTime geb, TDateTime anlage) {
+        d.Sql("INSERT INTO GEP (GEPNR_L, GEPNR_R, NAME, GEBURTSTAG, ANLAGEDATUM) VALUES (" +
+              std::to_string(nr) + ", 0, 'K', " + std::to_string(geb) + ", " +
+              std::to_string(anlage) + ")");
+    };
+    add(1, EncodeDate(1980, 12, 20), EncodeDate(2023, 5, 1));
+    add(2, EncodeDate(1990, 1, 3), EncodeDate(2024, 2, 10));
+    add(3, EncodeDate(1975, 6, 1), EncodeDate(2024, 12, 31));
+    add(4, 0, EncodeDate(2025, 1, 1));  // no birthday known
+    TGpSelektFilter f;
+    f.Bereiche = {{"Geburtstag", "15.12", "0501", false}};
+    EXPECT_EQ(Selected(f), (V{1, 2}));
+    f.Bereiche[0].Negiert = true;
+    EXPECT_EQ(Selected(f), (V{3, 4}));
+    f.Bereiche = {{"Anlagedatum", "    2024", "", false}};  // from the start of 2024
+    EXPECT_EQ(Selected(f), (V{2, 3, 4}));
+    f.Bereiche = {{"Anlagedatum", "", "  122024", false}};  // up to the end of December
+    EXPECT_EQ(Selected(f), (V{1, 2, 3}));
+}
+
+TEST(GpSelektFilter, ActivityAndAssign) {
+    TGpSelektFilter f;
+    EXPECT_FALSE(f.IsActive());
+    f.Name.Negiert = true;  // a negation alone is no criterion
+    f.Merkmale = {{"Hobby", ""}};
+    f.NameSuche = true;  // a search without text neither
+    EXPECT_FALSE(f.IsActive());
+    f.Status = 0;
+    EXPECT_TRUE(f.IsActive());
+    TGpSelektFilter g;
+    g.Assign(f);
+    EXPECT_EQ(g.Status, 0);
+    EXPECT_EQ(g.Merkmale.size(), 1u);
+    g.Clear();
+    EXPECT_FALSE(g.IsActive());
+    EXPECT_TRUE(g.Merkmale.empty());
+}
