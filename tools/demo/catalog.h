@@ -1,12 +1,14 @@
 #pragma once
 // Fixed codes the demo data uses: client companies, phases of open transactions, accounts,
 // payment means, open-item tables and bonus programme ids. Where a platform table is still
-// missing (phases, bonus types, payment-means codes) the demo keeps its own small table here,
+// missing (bonus types, payment-means codes) the demo keeps its own small table here,
 // so there is one place to align once the platform's tables exist.
 #include <array>
 #include <cstdint>
+#include <string>
 
 #include "platform/base/keys.h"
+#include "platform/tables/phasen.h"
 
 namespace kis::demo {
 
@@ -20,20 +22,13 @@ inline constexpr int kFirstCustomerNumber = 10001;
 // Workstation number under which the demo's bonus bookings run.
 inline constexpr int kDemoWorkstation = 1;
 
-// Phases of open transactions, numbered from 1; `side` 2 means the customer is the second party.
+// Phases of open transactions come from the platform's phase table (numbered from 1), so
+// the evaluation finds them by the same codes; `side` 2 means the customer is the second party.
 struct Phase {
-    const char* code;
+    std::string code;
     int side;
 };
-inline constexpr std::array<Phase, 30> kPhases = {{
-    {"ANGEBOT", 1}, {"ANGEBERL", 1}, {"BESTLIEF", 1}, {"BESTERL", 1}, {"WARENEIN", 1},
-    {"LIEFSCH", 1}, {"LIEFERL", 1}, {"RECHNUNG", 1}, {"RECHERL", 1}, {"GUTSCHR", 1},
-    {"KASSE", 1}, {"KASSERL", 1}, {"AUFTRAG", 1}, {"AUSWAHL", 1}, {"AUSWERL", 1},
-    {"AUFTERL", 1}, {"RESERV", 1}, {"RESERL", 1}, {"UMLAG", 1}, {"UMLAGERL", 1},
-    {"INVENTUR", 1}, {"RETOURE", 1}, {"RETOERL", 1}, {"KOMMISS", 1}, {"KOMMERL", 1},
-    {"REPARAT", 2}, {"REPERL", 2}, {"ANZERL", 1}, {"ANZAHLG", 1}, {"STORNO", 1},
-}};
-inline const Phase& PhaseByNumber(int n) { return kPhases[size_t(n - 1)]; }
+inline Phase PhaseByNumber(int n) { return {CPhase(n), CMand_SV_Seite(n)}; }
 // The phases the evaluation reads, and some it must skip.
 inline constexpr std::array<int, 5> kReadPhases = {13, 14, 17, 26, 29};
 inline constexpr std::array<int, 3> kSkippedPhases = {15, 16, 18};
