@@ -1,0 +1,142 @@
+#include "platform/evaluation/work_file_writer.h"
+
+#include <sqlite3.h>
+
+#include "platform/store/database.h"
+
+using kis::store::Database;
+using kis::store::Statement;
+
+namespace {
+
+// Text bound without a copy: the record outlives the step that uses it.
+void BindText(sqlite3_stmt* st, int idx, const std::string& s) {
+    sqlite3_bind_text(st, idx, s.data(), int(s.size()), SQLITE_STATIC);
+}
+
+void Step(Statement& st) { st.Run(); }  // Run resets and clears the bindings
+
+}  // namespace
+
+TKIWorkFiles::TKIWorkFiles(std::shared_ptr<Database> kisu, std::shared_ptr<Database> kivk)
+    : kisu_(std::move(kisu)), kivk_(std::move(kivk)) {
+    insKisu_ = Statement(kisu_->Handle(),
+                         "INSERT INTO KISUFILE (KUNDE_L, KUNDE_R, ART, NAME, VORNAME, SELUMSATZ, "
+                         "SELMENGE, GESUMSATZ, GESMENGE) VALUES (?, ?, ?, ?, ?, ?, ?, ?, ?)");
+    updKisu_ = Statement(kisu_->Handle(),
+                         "UPDATE KISUFILE SET SELUMSATZ = ?, SELMENGE = ?, GESUMSATZ = ?, "
+                         "GESMENGE = ? WHERE rowid = ?");
+    insKivk_ = Statement(
+        kivk_->Handle(),
+        "INSERT INTO KIVKFILE (KUNDE_L, KUNDE_R, ART, RNR, LNR, POSNR, BELEGART, BELEGLNR, "
+        "BELEGRNR, ATKNR1, ATKNR2, DATUM, FILIALE, ARTIKELNR_L, ARTIKELNR_R, ARTIKELNR_S, "
+        "LIEFNAME, LIEFART, MERKMAL1, MERKMAL2, MERKMAL3, MERKMAL4, MERKMAL5, MERKMAL6, GROESSE, "
+        "VKKZ, ISTVK, SOLLVK, MENGE, GESWERT, GESMENGE, ANZPOS) VALUES (?, ?, ?, ?, ?, ?, ?, ?, "
+        "?, ?, ?, ?, ?, ?, ?, ?, ?, ?, ?, ?, ?, ?, ?, ?, ?, ?, ?, ?, ?, ?, ?, ?)");
+    updKivk_ = Statement(kivk_->Handle(),
+                         "UPDATE KIVKFILE SET ISTVK = ?, SOLLVK = ?, MENGE = ? WHERE rowid = ?");
+    delBelegArt_ = Statement(kivk_->Handle(),
+                             "DELETE FROM KIVKFILE WHERE KUNDE_L = ? AND KUNDE_R = ? AND RNR = ? "
+                             "AND LNR = ? AND ART >= ? AND ART <= ?");
+    delBelegPos_ = Statement(kivk_->Handle(),
+                             "DELETE FROM KIVKFILE WHERE KUNDE_L = ? AND KUNDE_R = ? AND RNR = ? "
+                             "AND LNR = ? AND ART <> 'NR'");
+    delBeleg_ = Statement(kivk_->Handle(),
+                          "DELETE FROM KIVKFILE WHERE KUNDE_L = ? AND KUNDE_R = ? AND RNR = ? "
+                          "AND LNR = ?");
+    delKunde_ = Statement(kivk_->Handle(),
+                          "DELETE FROM KIVKFILE WHERE KUNDE_L = ? AND KUNDE_R = ?");
+}
+
+TKIWorkFiles::~TKIWorkFiles() = default;
+
+int64_t TKIWorkFiles::InsertKisu(const TKisuSatz& s) {
+    sqlite3_stmt* h = insKisu_.Handle();
+    sqlite3_bind_int(h, 1, s.Kunde.Lnr);
+    sqlite3_bind_int(h, 2, s.Kunde.Rnr);
+    BindText(h, 3, s.Art);
+    BindText(h, 4, s.Name);
+    BindText(h, 5, s.Vorname);
+    sqlite3_bind_double(h, 6, double(s.SelUmsatz));
+    sqlite3_bind_int(h, 7, s.SelMenge);
+    sqlite3_bind_double(h, 8, double(s.GesUmsatz));
+    sqlite3_bind_int(h, 9, s.GesMenge);
+    Step(insKisu_);
+    return kisu_->LastInsertRowId();
+}
+
+void TKIWorkFiles::UpdateKisuSummen(int64_t rowid, const TKisuSatz& s) {
+    sqlite3_stmt* h = updKisu_.Handle();
+    sqlite3_bind_double(h, 1, double(s.SelUmsatz));
+    sqlite3_bind_int(h, 2, s.SelMenge);
+    sqlite3_bind_double(h, 3, double(s.GesUmsatz));
+    sqlite3_bind_int(h, 4, s.GesMenge);
+    sqlite3_bind_int64(h, 5, rowid);
+    Step(updKisu_);
+}
+
+int64_t TKIWorkFiles::InsertKivk(const TKivkSatz& s) {
+    sqlite3_stmt* h = insKivk_.Handle();
+    int i = 1;
+    sqlite3_bind_int(h, i++, s.Kunde.Lnr);
+    sqlite3_bind_int(h, i++, s.Kunde.Rnr);
+    BindText(h, i++, s.Art);
+    sqlite3_bind_int(h, i++, s.RNr);
+    sqlite3_bind_int(h, i++, s.LNr);
+    sqlite3_bind_int(h, i++, s.PosNr);
+    BindText(h, i++, s.BelegArt);
+    sqlite3_bind_int(h, i++, s.BelegLNr);
+    sqlite3_bind_int(h, i++, s.BelegRNr);
+    sqlite3_bind_int(h, i++, s.AtkNr1);
+    sqlite3_bind_int(h, i++, s.AtkNr2);
+    sqlite3_bind_double(h, i++, s.Datum);
+    sqlite3_bind_int(h, i++, s.Filiale);
+    sqlite3_bind_int(h, i++, s.ArtikelNr.Lnr);
+    sqlite3_bind_int(h, i++, s.ArtikelNr.Rnr);
+    sqlite3_bind_int(h, i++, s.ArtikelNr.Snr);
+    BindText(h, i++, s.LiefName);
+    BindText(h, i++, s.LiefArt);
+    for (const auto& m : s.Merkmal) BindText(h, i++, m);
+    BindText(h, i++, s.Groesse);
+    BindText(h, i++, s.VkKz);
+    sqlite3_bind_double(h, i++, double(s.IstVk));
+    sqlite3_bind_double(h, i++, double(s.SollVk));
+    sqlite3_bind_int(h, i++, s.Menge);
+    sqlite3_bind_double(h, i++, double(s.GesWert));
+    sqlite3_bind_int(h, i++, s.GesMenge);
+    sqlite3_bind_int(h, i++, s.AnzPos);
+    Step(insKivk_);
+    return kivk_->LastInsertRowId();
+}
+
+void TKIWorkFiles::UpdateKivkSummen(int64_t rowid, long double istVk, long double sollVk,
+                                    int32_t menge) {
+    sqlite3_stmt* h = updKivk_.Handle();
+    sqlite3_bind_double(h, 1, double(istVk));
+    sqlite3_bind_double(h, 2, double(sollVk));
+    sqlite3_bind_int(h, 3, menge);
+    sqlite3_bind_int64(h, 4, rowid);
+    Step(updKivk_);
+}
+
+void TKIWorkFiles::DeleteBelegRecords(const TIntPair& kunde, int32_t rnr, int32_t lnr,
+                                      const char* artVon, const char* artBis) {
+    delBelegArt_.Bind(1, kunde.Lnr).Bind(2, kunde.Rnr).Bind(3, rnr).Bind(4, lnr);
+    delBelegArt_.Bind(5, std::string_view(artVon)).Bind(6, std::string_view(artBis));
+    Step(delBelegArt_);
+}
+
+void TKIWorkFiles::DeleteBelegPositionen(const TIntPair& kunde, int32_t rnr, int32_t lnr) {
+    delBelegPos_.Bind(1, kunde.Lnr).Bind(2, kunde.Rnr).Bind(3, rnr).Bind(4, lnr);
+    Step(delBelegPos_);
+}
+
+void TKIWorkFiles::DeleteBeleg(const TIntPair& kunde, int32_t rnr, int32_t lnr) {
+    delBeleg_.Bind(1, kunde.Lnr).Bind(2, kunde.Rnr).Bind(3, rnr).Bind(4, lnr);
+    Step(delBeleg_);
+}
+
+void TKIWorkFiles::DeleteKunde(const TIntPair& kunde) {
+    delKunde_.Bind(1, kunde.Lnr).Bind(2, kunde.Rnr);
+    Step(delKunde_);
+}
