@@ -46,11 +46,11 @@ private:
     bool Scenario(int s, int32_t c, const std::vector<int32_t>& sales, size_t& next);
     void Manual(int s, int32_t c);
     int64_t DocValue(int32_t doc) {
-        GeneratePositions(m_, doc, pos_);
+        GeneratePositions(m_, doc, pos_, posRng_);
         return BonifiableCents(pos_);
     }
     int64_t PerPositionBonus(int32_t doc, const Rule& rule) {
-        GeneratePositions(m_, doc, pos_);
+        GeneratePositions(m_, doc, pos_, posRng_);
         int64_t sum = 0;
         for (const auto& p : pos_)
             if (p.kind[0] != 'G') sum += ApplyRule(rule, p.ist);
@@ -60,6 +60,7 @@ private:
 
     DemoModel& m_;
     Rng rng_;
+    Rng posRng_{0};
     std::vector<Position> pos_;
     std::vector<PlannedBonus> out_;
 };

@@ -42,6 +42,8 @@ int main(int argc, char** argv) {
     GenerateResult result;
     try {
         auto db = kis::store::Database::CreateSuite(temp);
+        // The file is thrown away if the run fails, so it may skip waiting for the disk.
+        db->SetBulkLoad(256);
         kis::store::SetSuiteDb(db.get());
         auto log = [&](const std::string& line) {
             if (!options.quiet) std::cout << "  " << line << std::endl;

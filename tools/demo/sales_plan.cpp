@@ -173,10 +173,10 @@ void PlanDocuments(DemoModel& m) {
         m.docsOf[size_t(fill[size_t(m.docs[size_t(i)].customer)]++)] = i;
 }
 
-void GeneratePositions(const DemoModel& m, int32_t index, std::vector<Position>& out) {
+void GeneratePositions(const DemoModel& m, int32_t index, std::vector<Position>& out, Rng& rng) {
     out.clear();
     const PlannedDoc& d = m.docs[size_t(index)];
-    Rng rng(MixSeed(m.seed ^ kPosStream, uint64_t(index)));
+    rng.Reseed(MixSeed(m.seed ^ kPosStream, uint64_t(index)));
     const bool transaction = d.kind == DocKind::Transaction;
     const int n = transaction ? rng.Range(1, 3) : 1 + int(rng.Below(4)) + int(rng.Below(4));
     const double time = (9 * 60 + double(rng.Below(10 * 60))) / 1440.0;

@@ -4,13 +4,15 @@
 #include <vector>
 
 #include "model.h"
+#include "rng.h"
 
 namespace kis::demo {
 
 void PlanDocuments(DemoModel& model);
 
-// The positions of document `index`, always the same for the same model seed.
-void GeneratePositions(const DemoModel& model, int32_t index, std::vector<Position>& out);
+// The positions of document `index`, always the same for the same model seed. `rng` is
+// reseeded for the document; the caller may go on drawing from it (payments).
+void GeneratePositions(const DemoModel& model, int32_t index, std::vector<Position>& out, Rng& rng);
 
 // Value of the positions that earn a bonus ("A9", "SO", "RS"; sold vouchers do not), in cents.
 int64_t BonifiableCents(const std::vector<Position>& positions);

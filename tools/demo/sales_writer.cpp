@@ -12,8 +12,6 @@ namespace kis::demo {
 
 namespace {
 
-constexpr uint64_t kPayStream = 0x5041594D;  // "PAYM"
-
 const char* KindCode(DocKind k) {
     switch (k) {
         case DocKind::Receipt: return "BO";
@@ -89,8 +87,7 @@ void SalesWriter::Document(int32_t index) {
     const PlannedDoc& d = m_.docs[size_t(index)];
     const TIntPair mandant = m_.MandantOfBranch(d.branch);
     const TIntPair customer = m_.customers[size_t(d.customer)].key;
-    rng_.Reseed(MixSeed(m_.seed ^ kPayStream, uint64_t(index)));
-    GeneratePositions(m_, index, pos_);
+    GeneratePositions(m_, index, pos_, rng_);
     int64_t total = 0;
     for (const auto& p : pos_) total += p.ist;
     Positions(index, d, mandant);

@@ -209,6 +209,10 @@ void Database::Rollback() {
 }
 bool Database::InTransaction() const { return sqlite3_get_autocommit(db_) == 0; }
 int Database::SchemaVersion() const { return PragmaInt(db_, "PRAGMA user_version"); }
+void Database::SetBulkLoad(int cacheMegabytes) {
+    Exec("PRAGMA cache_size=" + std::to_string(-int64_t(cacheMegabytes) * 1024));
+    Exec("PRAGMA synchronous=OFF");
+}
 int64_t Database::LastInsertRowId() const { return sqlite3_last_insert_rowid(db_); }
 int Database::Changes() const { return sqlite3_changes(db_); }
 

@@ -43,6 +43,10 @@ public:
     bool InTransaction() const;
 
     int SchemaVersion() const;
+    // For filling a new file in bulk (demo data, imports): a page cache of the given size and
+    // no waiting for the disk on commit. A crash may then damage the file, so this is only for
+    // files that are thrown away when the fill fails.
+    void SetBulkLoad(int cacheMegabytes);
     DbKind Kind() const { return kind_; }
     const std::string& Path() const { return path_; }
     sqlite3* Handle() const { return db_; }
