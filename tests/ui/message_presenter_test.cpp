@@ -7,6 +7,7 @@
 
 #include "platform/services/orv_info.h"
 #include "platform/services/orv_program.h"
+#include "platform/ui/message_presenter_qt.h"
 #include "platform/ui/qt_setup.h"
 
 namespace {
@@ -51,6 +52,7 @@ private slots:
     void yesNoQuestionAnswersWithGermanButtons();
     void informationAndWarningHaveOk();
     void silentModeAsksNobody();
+    void yesNoCancelHasThreeAnswers();
     void germanTranslationsAndLocale();
     void messagePumpRunsPendingEvents();
 };
@@ -60,6 +62,7 @@ void MessagePresenterTest::yesNoQuestionAnswersWithGermanButtons() {
     AnswerNextBox("Ja", &seen);
     QVERIFY(ORVJaNeinBox("Bonus buchen?", false));
     QCOMPARE(seen.text, QString("Bonus buchen?"));
+    seen.buttons.sort();
     QCOMPARE(seen.buttons, (QStringList{"Ja", "Nein"}));
     QCOMPARE(seen.defaultButton, QString("Nein"));
 
@@ -93,6 +96,20 @@ void MessagePresenterTest::silentModeAsksNobody() {
     QVERIFY(!ORVJaNeinBox("Bonus buchen?", false));
     QVERIFY(!QApplication::activeModalWidget());
     ORVProgramm().SetSilentMode(false);
+}
+
+void MessagePresenterTest::yesNoCancelHasThreeAnswers() {
+    BoxAnswer seen;
+    AnswerNextBox("Abbrechen", &seen);
+    QCOMPARE(kis::ui::AskYesNoCancel("Maske speichern?"), 2);
+    seen.buttons.sort();  // the button box orders them by the platform's convention
+    QCOMPARE(seen.buttons, (QStringList{"Abbrechen", "Ja", "Nein"}));
+    AnswerNextBox("Nein", &seen);
+    QCOMPARE(kis::ui::AskYesNoCancel("Maske speichern?"), 7);
+    AnswerNextBox("<Esc>", &seen);
+    QCOMPARE(kis::ui::AskYesNoCancel("Maske speichern?"), 2);
+    AnswerNextBox("Ja", &seen);
+    QCOMPARE(kis::ui::AskYesNoCancel("Maske speichern?"), 6);
 }
 
 void MessagePresenterTest::germanTranslationsAndLocale() {

@@ -22,14 +22,16 @@ TORVDataGrid::TORVDataGrid(QWidget* parent) : QTableView(parent), proxy_(new TOR
 }
 
 void TORVDataGrid::SetDataModel(TORVDataModel* model) {
+    disconnect(currentConn_);
+    disconnect(resetConn_);
     model_ = model;
     proxy_->setSourceModel(model);
     if (model) {
-        connect(selectionModel(), &QItemSelectionModel::currentRowChanged, this,
+        currentConn_ = connect(selectionModel(), &QItemSelectionModel::currentRowChanged, this,
                 [this](const QModelIndex& current) {
                     emit CurrentRowChanged(current.isValid() ? proxy_->mapToSource(current).row() : -1);
                 });
-        connect(model, &QAbstractItemModel::modelReset, this, &TORVDataGrid::ApplyColumnLayout);
+        resetConn_ = connect(model, &QAbstractItemModel::modelReset, this, &TORVDataGrid::ApplyColumnLayout);
     }
     ApplyColumnLayout();
 }

@@ -48,4 +48,5 @@ private:
 
     TORVDataModel* model_ = nullptr;
     TORVSortProxy* proxy_;
+    QMetaObject::Connection currentConn_, resetConn_;
 };

@@ -40,7 +40,7 @@ public:
 
     explicit TORVDataModel(QObject* parent = nullptr);
 
-    // Columns may only be declared while the model has no rows.
+    // Rows loaded already get an empty cell in the new column.
     int AddColumn(const TORVColumn& column);
     int ColumnIndex(const QString& name) const;  // -1 when unknown
     const TORVColumn& Column(int index) const;
