@@ -213,6 +213,18 @@ void Database::SetBulkLoad(int cacheMegabytes) {
     Exec("PRAGMA cache_size=" + std::to_string(-int64_t(cacheMegabytes) * 1024));
     Exec("PRAGMA synchronous=OFF");
 }
+void Database::DropIndexes() {
+    for (const auto& t : kind_ == DbKind::Suite ? SuiteTables() : WorkTables())
+        for (const auto& idx : t.indexes) Exec("DROP INDEX IF EXISTS " + t.name + "_" + idx.name);
+}
+
+void Database::CreateIndexes() {
+    for (const auto& t : kind_ == DbKind::Suite ? SuiteTables() : WorkTables()) {
+        const auto statements = CreateStatements(t);
+        for (size_t k = 1; k < statements.size(); ++k) Exec(statements[k]);  // [0] is the table
+    }
+}
+
 int64_t Database::LastInsertRowId() const { return sqlite3_last_insert_rowid(db_); }
 int Database::Changes() const { return sqlite3_changes(db_); }
 

@@ -47,6 +47,10 @@ public:
     // no waiting for the disk on commit. A crash may then damage the file, so this is only for
     // files that are thrown away when the fill fails.
     void SetBulkLoad(int cacheMegabytes);
+    // Bulk fills are faster when the key indexes are built once at the end: DropIndexes
+    // removes them, CreateIndexes builds them again (and fails if a unique key is broken).
+    void DropIndexes();
+    void CreateIndexes();
     DbKind Kind() const { return kind_; }
     const std::string& Path() const { return path_; }
     sqlite3* Handle() const { return db_; }
