@@ -93,6 +93,17 @@ void ProgressDialogTest::ownerIsDisabledWhileShownAndRestoredAfterwards() {
     delete dlg;  // destroyed while shown: the owner must not stay dead
     QVERIFY(owner.isEnabled());
 
+    // Without an owner, the active window is disabled for the run.
+    QWidget active;
+    active.show();
+    QApplication::setActiveWindow(&active);
+    QVERIFY(QTest::qWaitForWindowActive(&active));
+    std::unique_ptr<TORVStdProgressDialog> ownerless(MakeDialog(nullptr));
+    ownerless->Show();
+    QVERIFY(!active.isEnabled());
+    ownerless->Close();
+    QVERIFY(active.isEnabled());
+
     // An owner that was disabled before stays disabled.
     QWidget disabledOwner;
     disabledOwner.setEnabled(false);

@@ -117,7 +117,8 @@ void TORVStdProgressDialog::FlushCounters() {
 }
 
 void TORVStdProgressDialog::DisableOwner() {
-    QWidget* ownerWindow = owner_ ? owner_->window() : nullptr;
+    // Without an owner the window the user works in (the one that started the run) is it.
+    QWidget* ownerWindow = owner_ ? owner_->window() : QApplication::activeWindow();
     if (!ownerWindow || ownerWindow == this || !ownerWindow->isEnabled()) return;
     ownerWindow->setEnabled(false);
     disabledOwner_ = ownerWindow;

@@ -1,6 +1,7 @@
 #pragma once
 // Progress dialog of long runs: a caption, a busy bar, named counters and an optional
-// "Abbrechen" button. Show() disables the owner window and shows the dialog without blocking,
+// "Abbrechen" button. Show() disables the owner window (without an owner: the active window)
+// and shows the dialog without blocking,
 // so the run goes on in the caller; the run lets events through (ORVInfoProcessMessages),
 // which repaints the counters and delivers a click on "Abbrechen". Close() hides the dialog
 // and gives the owner its enabled state back (also when the dialog is destroyed while shown).
