@@ -68,13 +68,20 @@ void TMerovaQuery::ExecuteKI_Verkaeufe() {
         TLSTPosition pos;
         TKompaktPosition k;
         int seit = 0;
+        int32_t letzteRNr = 0, letzteLNr = 0;
+        uint32_t slot = FPositionen.Slot(0, 0);
         while (scan.Next(pos)) {
             if (++seit == kPumpAlle) {
                 seit = 0;
                 ORVInfoProcessMessages(300);
                 if (!FActive) break;
             }
-            const uint32_t slot = FPositionen.Slot(pos.RNr, pos.LNr);
+            // Positions of one document mostly follow each other in the file.
+            if (pos.RNr != letzteRNr || pos.LNr != letzteLNr) {
+                letzteRNr = pos.RNr;
+                letzteLNr = pos.LNr;
+                slot = FPositionen.Slot(pos.RNr, pos.LNr);
+            }
             if (slot == TFlatKeyMap::kNone) continue;
             FPositionen.Gelesen(slot);
             const bool sel = PositionTesten(pos);
@@ -189,8 +196,11 @@ void TMerovaQuery::ExecuteKI_Walk() {
         // The customer's documents of the index, then his open transactions.
         const auto von = std::lower_bound(FBelege.begin(), FBelege.end(), kunde, KundeKleiner);
         const auto bis = std::upper_bound(von, FBelege.end(), kunde, KleinerKunde);
+        // Binary search in the list sorted by customer, widened to all equal keys.
+        TAllgphasZwischenspeicher schluessel;
+        schluessel.Kunde = kunde;
         const auto atk = std::equal_range(
-            FAllgphasListe.begin(), FAllgphasListe.end(), TAllgphasZwischenspeicher{kunde},
+            FAllgphasListe.begin(), FAllgphasListe.end(), schluessel,
             [](const auto& a, const auto& b) { return a.Kunde < b.Kunde; });
         for (auto it = von; it != bis; ++it) {
             DoOnLFNRGelesen(kunde, *it);

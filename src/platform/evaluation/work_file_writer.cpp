@@ -20,6 +20,9 @@ void Step(Statement& st) { st.Run(); }  // Run resets and clears the bindings
 
 TKIWorkFiles::TKIWorkFiles(std::shared_ptr<Database> kisu, std::shared_ptr<Database> kivk)
     : kisu_(std::move(kisu)), kivk_(std::move(kivk)) {
+    // The detail file grows by millions of records in one run; a larger page cache keeps the
+    // pages of its index and of the batch in memory until the batch is committed.
+    kivk_->Exec("PRAGMA cache_size=-16384");
     insKisu_ = Statement(kisu_->Handle(),
                          "INSERT INTO KISUFILE (KUNDE_L, KUNDE_R, ART, NAME, VORNAME, SELUMSATZ, "
                          "SELMENGE, GESUMSATZ, GESMENGE) VALUES (?, ?, ?, ?, ?, ?, ?, ?, ?)");

@@ -177,8 +177,9 @@ std::vector<TableDef> MakeWorkTables() {
                   S("MERKMAL2"), S("MERKMAL3"), S("MERKMAL4"), S("MERKMAL5"), S("MERKMAL6"),
                   S("GROESSE"), S("VKKZ"), R("ISTVK"), R("SOLLVK"), I("MENGE"), R("GESWERT"),
                   I("GESMENGE"), I("ANZPOS")},
-                 {{"KUNDE", {"KUNDE", "RNR", "LNR", "POSNR"}},
-                  {"BELEG", {"RNR", "LNR", "ART", "POSNR"}}}});
+                 // One index only: every reader goes by customer, and a second index in
+                 // document order would be updated at random places for every position written.
+                 {{"KUNDE", {"KUNDE", "RNR", "LNR", "POSNR"}}}});
     // Bonuses computed by a generation run, not yet booked.
     t.push_back({"BONUTMP", BonusFields(), BonusIndexes()});
     return t;

@@ -1,0 +1,136 @@
+// kis-eval: one evaluation without a display, the customer sums as CSV.
+//
+//   kis-eval --db=PATH [--mandant=DESIGNATION] [--filter=FILE] [--csv=FILE]
+//
+// Exit status: 0 done, 1 the run failed, 2 bad input (refused before anything runs).
+#include <filesystem>
+#include <fstream>
+#include <iostream>
+#include <memory>
+#include <string>
+
+#include "engine/merova_query.h"
+#include "filter_file.h"
+#include "kisu_csv.h"
+#include "platform/services/orv_info.h"
+#include "platform/services/orv_program.h"
+#include "platform/store/database.h"
+#include "platform/store/work_files.h"
+
+namespace {
+
+void Hilfe() {
+    std::cout << "kis-eval --db=PFAD [--mandant=BEZEICHNUNG] [--filter=DATEI] [--csv=DATEI]\n\n"
+                 "Führt eine Kundenauswertung ohne Oberfläche aus und schreibt die Kundensummen\n"
+                 "als CSV (Kopfzeile " << kis::eval::kCsvHeader << ")\n"
+                 "in die Datei oder auf die Standardausgabe: eine Zeile je selektiertem Kunden\n"
+                 "nach Kundenschlüssel, die Summenzeile 0/0 zuletzt.\n\n"
+                 "  --db=PFAD            die Datenbank (muss existieren)\n"
+                 "  --mandant=BEZ        Mandant nach Bezeichnung (sonst der erste Mandant)\n"
+                 "  --filter=DATEI       Filterdatei mit Zeilen name=wert (leere Zeilen und\n"
+                 "                       Zeilen mit # werden übergangen); ohne: alle Kunden\n"
+                 "  --csv=DATEI          Ausgabedatei (sonst Standardausgabe)\n\n"
+                 "Filterfelder:\n"
+              << kis::eval::FilterHelp()
+              << "\nExit-Status: 0 fertig, 1 Auswertung fehlgeschlagen, 2 ungültige Eingabe.\n";
+}
+
+int Abbruch(const std::string& text) {
+    std::cerr << "kis-eval: " << text << "\n";
+    return 2;
+}
+
+bool Wert(const std::string& arg, const char* name, std::string& out) {
+    const std::string p = std::string("--") + name + "=";
+    if (arg.rfind(p, 0) != 0) return false;
+    out = arg.substr(p.size());
+    return true;
+}
+
+}  // namespace
+
+int main(int argc, char** argv) {
+    std::string db, mandant, filterDatei, csv;
+    bool mitMandant = false, mitFilter = false, mitCsv = false;
+    for (int i = 1; i < argc; ++i) {
+        const std::string a = argv[i];
+        if (a == "--help" || a == "-h") {
+            Hilfe();
+            return 0;
+        }
+        if (Wert(a, "db", db)) continue;
+        if (Wert(a, "mandant", mandant)) { mitMandant = true; continue; }
+        if (Wert(a, "filter", filterDatei)) { mitFilter = true; continue; }
+        if (Wert(a, "csv", csv)) { mitCsv = true; continue; }
+        return Abbruch("Unbekannter Parameter \"" + a + "\" (siehe --help).");
+    }
+    if (db.empty()) return Abbruch("--db=PFAD fehlt.");
+    if (mitFilter && filterDatei.empty()) return Abbruch("--filter= ohne Dateinamen.");
+    if (mitCsv && csv.empty()) return Abbruch("--csv= ohne Dateinamen.");
+
+    // Everything is checked before the run starts.
+    TMerovaFilter filter;
+    std::string fehler;
+    if (mitFilter && !kis::eval::ReadFilterFile(filterDatei, filter, fehler)) return Abbruch(fehler);
+
+    std::unique_ptr<kis::store::Database> suite;
+    try {
+        suite = kis::store::Database::OpenSuite(db);
+    } catch (const std::exception& e) {
+        return Abbruch(e.what());
+    }
+    kis::store::SetSuiteDb(suite.get());
+    ORVProgramm().SetSilentMode(true);
+    TIntPair aktMandant = ORVProgramm().MandantErster();
+    if (mitMandant) {
+        const auto m = ORVProgramm().MandantByBezeichnung(mandant);
+        if (!m) return Abbruch("Mandant \"" + mandant + "\" ist unbekannt.");
+        aktMandant = *m;
+    }
+    if (aktMandant.IsNull()) return Abbruch("Die Datenbank enthält keinen Mandanten.");
+    ORVProgramm().SetAktMandant(aktMandant);
+
+    // The CSV is written beside its target and renamed at the end, so a failed run leaves
+    // no half-written file behind.
+    const std::string csvTemp = csv + ".tmp";
+    std::ofstream datei;
+    if (mitCsv) {
+        datei.open(csvTemp, std::ios::out | std::ios::trunc);
+        if (!datei) return Abbruch("Die CSV-Datei \"" + csv + "\" kann nicht geschrieben werden.");
+    }
+
+    kis::store::RemoveStaleWorkFiles();
+    int status = 0;
+    {
+        TMerovaQuery query;
+        query.Init();
+        query.SetFilter(filter);
+        // The bonus-programme fields are the engine's own; the filter file sets them directly.
+        query.FFilter.FGutscheineBeruecksichtigen = filter.FGutscheineBeruecksichtigen;
+        query.FFilter.FSonderBoni4PIds = filter.FSonderBoni4PIds;
+        if (!query.ExecuteKI()) {
+            std::cerr << "kis-eval: Die Auswertung ist fehlgeschlagen. " << ORVInfo().LastError() << "\n";
+            status = 1;
+        } else {
+            std::ostream& out = mitCsv ? static_cast<std::ostream&>(datei) : std::cout;
+            if (!kis::eval::WriteKisuCsv(out, fehler)) {
+                std::cerr << "kis-eval: " << fehler << "\n";
+                status = 1;
+            }
+        }
+        query.Done();
+    }
+    if (mitCsv) {
+        datei.close();
+        std::error_code ec;
+        if (status == 0 && datei) std::filesystem::rename(csvTemp, csv, ec);
+        if (status == 0 && (!datei || ec)) {
+            std::cerr << "kis-eval: Die CSV-Datei \"" << csv << "\" kann nicht geschrieben werden.\n";
+            status = 1;
+        }
+        std::filesystem::remove(csvTemp, ec);
+    }
+    kis::store::RemoveOwnWorkFiles();
+    kis::store::SetSuiteDb(nullptr);
+    return status;
+}
