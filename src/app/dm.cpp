@@ -4,6 +4,8 @@
 #include <QMetaObject>
 
 #include "app/version_dialog.h"
+#include "engine/merova_filter.h"
+#include "engine/merova_query.h"
 #include "platform/accounting/konten_server.h"
 #include "platform/bonus/bonus_mani.h"
 #include "platform/match/text_match.h"

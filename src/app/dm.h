@@ -20,6 +20,8 @@
 class QComboBox;
 class QWidget;
 class TKontenServer;
+class TMerovaFilter;
+class TMerovaQuery;
 class TKundEingDialog;
 class TORVProgressCounter;
 class TORVStdProgressDialog;
@@ -85,8 +87,25 @@ public:
 
     TQEL_GP_GBMERkmal_Buchmani* GBMerkmlMani_GoC();
 
-    // The progress dialog's abort.
+    // The progress dialog's abort: stops a running engine, then clears PrgDlgActive.
     void prgDlgAbort();
+
+    // Run driver. The engine is created by the first run and reused; the filter is filled by
+    // the selection windows before each run. Every run closes the progress dialog on every
+    // path and answers false on failure.
+    std::unique_ptr<TMerovaQuery> KIQuery;
+    std::unique_ptr<TMerovaFilter> KIFilter;
+    bool ExecuteKIQuery();
+    // NewFile has no effect: every run rebuilds the result files.
+    bool ExecuteSBQuery(bool NewFile = true);
+    bool ExecuteKIQueryFillKIVKLieferant();
+    bool ExecuteKIQueryFillKIVKMerkmale();
+    void KIQueryOnGepGelesen(const TIntPair& kunde, const std::string& name);
+    void KIQueryOnGepSelektiert(const TIntPair& kunde, const std::string& name);
+    void KIQueryOnLFNRGelesen(const TIntPair& kunde, const std::string& name, int32_t belegRNr,
+                              int32_t belegLNr, const std::string& belegArt);
+    void KIQueryOnLSTGelesen();
+    void KIQueryOnKIVKGelesen();
 
 private:
     void DataModuleCreate();
@@ -95,6 +114,11 @@ private:
     // The run driver's part of creation and destruction.
     void CreateRunDriver();
     bool DestroyRunDriver();
+    TMerovaQuery& KIQuery_GoC();
+    // Shows the dialog for a run: counters reset, abort button unless automatic mode.
+    void ZeigeLaufDialog(const QString& caption, const QString& captionKunde,
+                         const QString& captionAnzKunde, const QString& captionAnzVkPos);
+    bool FillRun(const char* name, const QString& caption, bool lieferant);
 
     kis::app::Arguments args_;
     bool gpDataTaken_ = false;
