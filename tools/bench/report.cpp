@@ -1,0 +1,123 @@
+#include "report.h"
+
+#include <algorithm>
+#include <cstdio>
+
+namespace kis::bench {
+
+namespace {
+
+// Targets of the evaluation on the large size (and the abort on every size).
+constexpr double kMinPositionsPerSecond = 1'000'000;
+constexpr double kMaxRatio = 3.0;
+constexpr double kMaxPeakMb = 300;
+constexpr double kMaxCostGrowth = 1.25;
+constexpr double kMaxAbortMs = 500;
+
+double MedianMs(const std::vector<Measured>& runs) {
+    std::vector<double> v;
+    for (const auto& m : runs) v.push_back(m.report.ms);
+    return Median(v);
+}
+
+double PeakMb(const std::vector<Measured>& runs) {
+    long kb = 0;
+    for (const auto& m : runs) kb = std::max(kb, m.report.hwmKb);
+    return kb / 1024.0;
+}
+
+double PositionsPerSecond(const SizeMeasurement& s, const std::vector<Measured>& runs) {
+    const double ms = MedianMs(runs);
+    return ms > 0 ? s.positions / (ms / 1000) : 0;
+}
+
+double Ratio(const SizeMeasurement& s) {
+    const double anchor = MedianMs(s.anchor);
+    return anchor > 0 ? MedianMs(s.clear) / anchor : 0;
+}
+
+double WorstAbortMs(const SizeMeasurement& s) {
+    double worst = 0;
+    for (const auto& a : s.aborts) worst = std::max(worst, a.report.abortMs);
+    return worst;
+}
+
+void Row(const char* what, const SizeMeasurement& s, const std::vector<Measured>& runs) {
+    std::vector<double> v;
+    for (const auto& m : runs) v.push_back(m.report.ms);
+    std::printf("  %-30s %10.0f %8.0f %8.0f %14.0f %10.1f\n", what, Median(v),
+                *std::min_element(v.begin(), v.end()), *std::max_element(v.begin(), v.end()),
+                PositionsPerSecond(s, runs), PeakMb(runs));
+}
+
+const char* Verdict(bool ok) { return ok ? "erreicht" : "VERFEHLT"; }
+
+}  // namespace
+
+void PrintSize(const SizeMeasurement& s) {
+    std::printf("\n== %s: %zu Kunden, %lld Positionen in ihren Belegen (%s)\n", s.size.c_str(),
+                s.customers, static_cast<long long>(s.positions), s.db.c_str());
+    std::printf("  %-30s %10s %8s %8s %14s %10s\n", "Lauf", "Median ms", "min ms", "max ms",
+                "Positionen/s", "Spitze MB");
+    Row("Auswertung, leerer Filter", s, s.clear);
+    Row("Auswertung, typischer Filter", s, s.typical);
+    Row("SQL-Summenabfrage (Anker)", s, s.anchor);
+    for (const auto& a : s.aborts) {
+        if (a.report.abortMs < 0)
+            std::printf("  Abbruch (%s): Lauf war vorher fertig\n", a.how.c_str());
+        else
+            std::printf("  Abbruch (%s, %.0f ms nach Start): Antwort nach %.1f ms%s\n", a.how.c_str(),
+                        a.requestedAtMs, a.report.abortMs,
+                        a.report.finished ? " - ExecuteKI meldet dennoch Erfolg" : "");
+    }
+    if (s.comparison.differences == 0)
+        std::printf("  Vergleich mit SQL: %zu Kunden, alle gleich auf den Cent\n", s.comparison.customers);
+    else {
+        std::printf("  Vergleich mit SQL: %zu von %zu Kunden weichen ab, die ersten:\n",
+                    s.comparison.differences, s.comparison.customers);
+        for (const auto& line : s.comparison.first) std::printf("    %s\n", line.c_str());
+    }
+    const double nsPerPos = s.positions ? MedianMs(s.clear) * 1e6 / double(s.positions) : 0;
+    std::printf("eval_clear_ms_%s=%.0f\n", s.size.c_str(), MedianMs(s.clear));
+    std::printf("eval_typical_ms_%s=%.0f\n", s.size.c_str(), MedianMs(s.typical));
+    std::printf("sql_aggregate_ms_%s=%.0f\n", s.size.c_str(), MedianMs(s.anchor));
+    std::printf("positions_per_second_%s=%.0f\n", s.size.c_str(), PositionsPerSecond(s, s.clear));
+    std::printf("ns_per_position_%s=%.1f\n", s.size.c_str(), nsPerPos);
+    std::printf("peak_rss_mb_%s=%.1f\n", s.size.c_str(), std::max(PeakMb(s.clear), PeakMb(s.typical)));
+    std::printf("abort_ms_%s=%.1f\n", s.size.c_str(), WorstAbortMs(s));
+    std::printf("ratio_vs_sql_aggregate_%s=%.2f\n", s.size.c_str(), Ratio(s));
+    std::fflush(stdout);
+}
+
+bool PrintVerdict(const std::vector<SizeMeasurement>& all) {
+    bool same = true;
+    const SizeMeasurement* medium = nullptr;
+    const SizeMeasurement* large = nullptr;
+    for (const auto& s : all) {
+        same = same && s.comparison.differences == 0;
+        if (s.size == "medium") medium = &s;
+        if (s.size == "large") large = &s;
+    }
+    std::printf("\nZiele:\n");
+    std::printf("  Ergebnis gleich der SQL-Summenabfrage: %s\n", Verdict(same));
+    for (const auto& s : all)
+        std::printf("  Abbruch (%s) <= %.0f ms: %s\n", s.size.c_str(), kMaxAbortMs,
+                    Verdict(WorstAbortMs(s) <= kMaxAbortMs));
+    if (large) {
+        const auto& l = *large;
+        std::printf("  large: >= 1 000 000 Positionen/s: %s\n",
+                    Verdict(PositionsPerSecond(l, l.clear) >= kMinPositionsPerSecond));
+        std::printf("  large: <= %.0fx SQL-Summenabfrage: %s\n", kMaxRatio, Verdict(Ratio(l) <= kMaxRatio));
+        std::printf("  large: Spitze < %.0f MB: %s\n", kMaxPeakMb,
+                    Verdict(std::max(PeakMb(l.clear), PeakMb(l.typical)) < kMaxPeakMb));
+        if (medium && medium->positions && l.positions) {
+            const double m = MedianMs(medium->clear) / double(medium->positions);
+            const double g = MedianMs(l.clear) / double(l.positions);
+            std::printf("  large: Kosten je Position %.2fx medium (<= %.2fx): %s\n", g / m, kMaxCostGrowth,
+                        Verdict(g <= kMaxCostGrowth * m));
+        }
+    }
+    return same;
+}
+
+}  // namespace kis::bench
