@@ -67,9 +67,25 @@ DocKind PickKind(Rng& rng) {
     return DocKind::Quote;
 }
 
-int PickPhase(Rng& rng) {
+// The first transactions go through every phase once, so that even a tiny database has each.
+int PickPhase(Rng& rng, int count) {
+    if (count < int(kReadPhases.size())) return kReadPhases[size_t(count)];
+    count -= int(kReadPhases.size());
+    if (count < int(kSkippedPhases.size())) return kSkippedPhases[size_t(count)];
     if (rng.Percent(85)) return kReadPhases[rng.Below(kReadPhases.size())];
     return kSkippedPhases[rng.Below(kSkippedPhases.size())];
+}
+
+// Invoice flags; the first invoices go through every case once.
+uint8_t InvoiceFlags(Rng& rng, int count, bool recent) {
+    static const uint8_t kFirst[] = {0, kUnpaid, kPartlyPaid, kCredit | kPartlyPaid, kReturn, kReturn};
+    if (count < 6) return kFirst[count];
+    if (rng.Percent(4)) return kReturn;
+    const int r = int(rng.Below(100));
+    if (r < 5) return kCredit | kPartlyPaid;
+    if (r < (recent ? 40 : 10)) return kUnpaid;
+    if (r < (recent ? 50 : 14)) return kPartlyPaid;
+    return 0;
 }
 
 }  // namespace
@@ -106,17 +122,20 @@ void PlanDocuments(DemoModel& m) {
     std::map<int, int32_t> lnr;                   // per branch
     std::map<std::pair<int, int>, int32_t> numbers;  // per (branch, kind)
     std::vector<int32_t> unredeemed[2];           // documents whose voucher is still open
+    int transactions = 0, invoices = 0;
     m.docs.clear();
     m.docs.reserve(size_t(m.size.documents * 1.05));
 
     for (int day = m.firstDay; day <= m.today; ++day) {
         const double dw = DayWeight(day, m.firstDay, m.today) / daySum;
-        if (dw <= 0) continue;
+        // Today always has sales (its day closings are still open), even on a Sunday.
+        if (dw <= 0 && day != m.today) continue;
         for (size_t bi = 0; bi < m.branches.size(); ++bi) {
             const Branch& br = m.branches[bi];
             const bool first = br.mandant == kMandant1;
             const WeightedPool& pool = first ? pool1 : pool2;
-            const int n = RandomRound(rng, m.size.documents * dw * branchWeight[bi]);
+            int n = RandomRound(rng, m.size.documents * dw * branchWeight[bi]);
+            if (day == m.today) n = std::max(n, 1);
             for (int i = 0; i < n; ++i) {
                 PlannedDoc d{};
                 d.day = day;
@@ -128,9 +147,10 @@ void PlanDocuments(DemoModel& m) {
                 const bool anonymous = d.kind == DocKind::Receipt && rng.Percent(20);
                 d.customer = anonymous ? br.anonymousCustomer : pool.Pick(rng);
                 d.number = ++numbers[{br.nr, int(d.kind)}];
-                if (d.kind == DocKind::Transaction) d.phase = uint8_t(PickPhase(rng));
+                if (d.kind == DocKind::Transaction) d.phase = uint8_t(PickPhase(rng, transactions++));
                 const bool sale = d.kind == DocKind::Receipt || d.kind == DocKind::Invoice;
-                if (sale && rng.Percent(4)) d.flags |= kReturn;
+                if (d.kind == DocKind::Invoice) d.flags = InvoiceFlags(rng, invoices++, m.today - day < 120);
+                else if (sale && rng.Percent(4)) d.flags |= kReturn;
                 if (sale && !(d.flags & kReturn)) {
                     auto& open = unredeemed[first ? 0 : 1];
                     if (d.kind == DocKind::Receipt && rng.Percent(3)) {
@@ -139,7 +159,7 @@ void PlanDocuments(DemoModel& m) {
                         d.voucherValue = rng.Pick(kValues);
                         if (rng.Percent(5)) d.flags |= kRedeemsOwn;
                         else open.push_back(int32_t(m.docs.size()));
-                    } else if (rng.Percent(3)) {
+                    } else if (d.kind == DocKind::Receipt && rng.Percent(3)) {
                         d.flags |= kRedeemsVoucher;
                         if (!open.empty() && rng.Percent(80)) {
                             const size_t k = size_t(rng.Below(open.size()));
@@ -149,13 +169,6 @@ void PlanDocuments(DemoModel& m) {
                             open.pop_back();
                         }
                     }
-                }
-                if (d.kind == DocKind::Invoice && !(d.flags & kReturn)) {
-                    const int r = int(rng.Below(100));
-                    const bool recent = m.today - day < 120;
-                    if (r < 5) d.flags |= kCredit | kPartlyPaid;
-                    else if (r < (recent ? 40 : 10)) d.flags |= kUnpaid;
-                    else if (r < (recent ? 50 : 14)) d.flags |= kPartlyPaid;
                 }
                 m.docs.push_back(d);
             }

@@ -251,7 +251,7 @@ void SalesWriter::OpenItem(const PlannedDoc& d, TIntPair mandant, TIntPair custo
 
 void SalesWriter::Transaction(const PlannedDoc& d, TIntPair mandant, TIntPair customer, int64_t total) {
     ++counts.transactions;
-    const Phase& phase = PhaseByNumber(d.phase);
+    const Phase phase = PhaseByNumber(d.phase);
     atk_.Clear();
     aMandant.SetWert(mandant);
     aPhase.SetWert(phase.code);

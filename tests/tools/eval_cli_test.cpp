@@ -1,0 +1,112 @@
+// kis-eval as a command: refusals of bad input and the CSV of a run.
+#include <gtest/gtest.h>
+#include <sys/wait.h>
+#include <unistd.h>
+
+#include <filesystem>
+#include <fstream>
+#include <sstream>
+#include <string>
+
+#include "support/suite_fixture.h"
+
+namespace fs = std::filesystem;
+
+namespace {
+
+struct Ergebnis {
+    int status = -1;
+    std::string out, err;
+};
+
+std::string Lesen(const fs::path& p) {
+    std::ifstream in(p);
+    std::stringstream s;
+    s << in.rdbuf();
+    return s.str();
+}
+
+Ergebnis Eval(const fs::path& dir, const std::string& args) {
+    const fs::path exe = fs::read_symlink("/proc/self/exe").parent_path() / "kis-eval";
+    const fs::path out = dir / "stdout.txt", err = dir / "stderr.txt";
+    const std::string cmd = "TMPDIR='" + dir.string() + "' '" + exe.string() + "' " + args +
+                            " >'" + out.string() + "' 2>'" + err.string() + "'";
+    const int status = std::system(cmd.c_str());
+    return {WIFEXITED(status) ? WEXITSTATUS(status) : -1, Lesen(out), Lesen(err)};
+}
+
+class EvalCliTest : public ::testing::Test {
+protected:
+    void SetUp() override {
+        const TIntPair b = fx.Kunde(2, "Becker", "Bernd");
+        const TIntPair a = fx.Kunde(1, "Albrecht; Söhne", "Anna");
+        kis::test::Pos p;
+        p.ist = 12.345;  // half a cent: rounds to the even cent
+        fx.Beleg(a, 1, 1, fx.D(2024, 1, 1), {p});
+        p.ist = 0.10;
+        p.menge = 3;
+        fx.Beleg(b, 1, 2, fx.D(2024, 1, 2), {p});
+        db = "--db='" + fx.DbPath().string() + "'";
+    }
+    fs::path Datei(const std::string& name, const std::string& inhalt) {
+        const fs::path p = fx.Dir() / name;
+        std::ofstream(p) << inhalt;
+        return p;
+    }
+
+    kis::test::SuiteFixture fx{true};
+    std::string db;
+};
+
+TEST_F(EvalCliTest, WritesTheCustomerSumsAsCsv) {
+    const auto r = Eval(fx.Dir(), db);
+    ASSERT_EQ(0, r.status) << r.err;
+    EXPECT_EQ("KUNDE;NAME;VORNAME;SELUMSATZ;SELMENGE;GESUMSATZ;GESMENGE\n"
+              "1/0;\"Albrecht; Söhne\";Anna;12.34;1;12.34;1\n"
+              "2/0;Becker;Bernd;0.10;3;0.10;3\n"
+              "0/0;   <alle>   ;;12.44;4;12.44;4\n",
+              r.out);
+    // A second run gives the same output, also into a file.
+    const fs::path csv = fx.Dir() / "out.csv";
+    const auto r2 = Eval(fx.Dir(), db + " --csv='" + csv.string() + "'");
+    ASSERT_EQ(0, r2.status) << r2.err;
+    EXPECT_EQ(r.out, Lesen(csv));
+    EXPECT_FALSE(fs::exists(fx.Dir() / "out.csv.tmp"));
+}
+
+TEST_F(EvalCliTest, FilterFileAndClientCompany) {
+    const fs::path f = Datei("f.txt", "# Kunden ab 1,00\nFSelSumWertMin=1,00\n\nGPFilter.Name=Alb\n");
+    const auto r = Eval(fx.Dir(), db + " --filter='" + f.string() + "' --mandant=m1");
+    ASSERT_EQ(0, r.status) << r.err;
+    EXPECT_NE(std::string::npos, r.out.find("\n1/0;"));
+    EXPECT_EQ(std::string::npos, r.out.find("\n2/0;"));
+}
+
+TEST_F(EvalCliTest, RefusesBadInputBeforeRunning) {
+    const fs::path csv = fx.Dir() / "nie.csv";
+    const std::string out = " --csv='" + csv.string() + "'";
+    struct Fall {
+        std::string args;
+        std::string meldung;
+    };
+    const Fall faelle[] = {
+        {"", "--db"},
+        {"--db='" + (fx.Dir() / "fehlt.db").string() + "'", "existiert nicht"},
+        {db + " --filter='" + Datei("u.txt", "FGibtEsNicht=1\n").string() + "'", "FGibtEsNicht"},
+        {db + " --filter='" + Datei("w.txt", "FBonSumMin=zehn\n").string() + "'", "zehn"},
+        {db + " --filter='" + Datei("v.txt", "FVkFilter=vielleicht\n").string() + "'", "vielleicht"},
+        {db + " --filter='" + Datei("z.txt", "FSelSumMengeMin\n").string() + "'", "z.txt:1"},
+        {db + " --filter='" + (fx.Dir() / "keine.txt").string() + "'", "keine.txt"},
+        {db + " --mandant=Unbekannt", "Unbekannt"},
+        {db + " --schnell", "--schnell"},
+    };
+    for (const auto& fall : faelle) {
+        const auto r = Eval(fx.Dir(), fall.args + out);
+        EXPECT_EQ(2, r.status) << fall.args;
+        EXPECT_NE(std::string::npos, r.err.find(fall.meldung)) << fall.args << ": " << r.err;
+        EXPECT_TRUE(r.out.empty());
+        EXPECT_FALSE(fs::exists(csv)) << fall.args;
+    }
+}
+
+}  // namespace
