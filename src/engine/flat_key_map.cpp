@@ -10,45 +10,40 @@ uint64_t Mix(uint64_t k) {
 }  // namespace
 
 void TFlatKeyMap::Clear() {
-    keys_.clear();
-    keys_.shrink_to_fit();
-    values_.clear();
-    values_.shrink_to_fit();
+    slots_.clear();
+    slots_.shrink_to_fit();
     size_ = 0;
 }
 
 void TFlatKeyMap::Reserve(size_t n) {
     size_t cap = 16;
     while (cap < n * 2) cap *= 2;
-    if (cap <= keys_.size()) return;
-    std::vector<uint64_t> oldKeys = std::move(keys_);
-    std::vector<uint32_t> oldValues = std::move(values_);
-    keys_.assign(cap, 0);
-    values_.assign(cap, kNone);
+    if (cap <= slots_.size()) return;
+    std::vector<Eintrag> alt = std::move(slots_);
+    slots_.assign(cap, Eintrag{0, kNone});
     size_ = 0;
-    for (size_t i = 0; i < oldKeys.size(); ++i)
-        if (oldValues[i] != kNone) Set(oldKeys[i], oldValues[i]);
+    for (const Eintrag& e : alt)
+        if (e.value != kNone) Set(e.key, e.value);
 }
 
 size_t TFlatKeyMap::Slot(uint64_t key) const {
-    const size_t mask = keys_.size() - 1;
+    const size_t mask = slots_.size() - 1;
     size_t i = size_t(Mix(key)) & mask;
-    while (values_[i] != kNone && keys_[i] != key) i = (i + 1) & mask;
+    while (slots_[i].value != kNone && slots_[i].key != key) i = (i + 1) & mask;
     return i;
 }
 
 uint32_t TFlatKeyMap::Find(uint64_t key) const {
-    if (keys_.empty()) return kNone;
-    const size_t i = Slot(key);
-    return values_[i];
+    if (slots_.empty()) return kNone;
+    return slots_[Slot(key)].value;
 }
 
 void TFlatKeyMap::Set(uint64_t key, uint32_t value) {
-    if ((size_ + 1) * 2 > keys_.size()) Grow();
-    const size_t i = Slot(key);
-    if (values_[i] == kNone) ++size_;
-    keys_[i] = key;
-    values_[i] = value;
+    if ((size_ + 1) * 2 > slots_.size()) Grow();
+    Eintrag& e = slots_[Slot(key)];
+    if (e.value == kNone) ++size_;
+    e.key = key;
+    e.value = value;
 }
 
 void TFlatKeyMap::Grow() { Reserve(size_ + 1 > 8 ? size_ + 1 : 8); }

@@ -25,7 +25,11 @@ private:
     size_t Slot(uint64_t key) const;
     void Grow();
 
-    std::vector<uint64_t> keys_;
-    std::vector<uint32_t> values_;  // kNone marks an empty slot
+    // Key and value side by side: one cache line per probe.
+    struct Eintrag {
+        uint64_t key;
+        uint32_t value;  // kNone marks an empty slot
+    };
+    std::vector<Eintrag> slots_;
     size_t size_ = 0;
 };

@@ -1,6 +1,7 @@
 // TMerovaQuery: creation, tear-down, run control, events and the frame of ExecuteKI.
 #include "engine/merova_query.h"
 
+#include <chrono>
 #include <exception>
 
 #include "platform/accounting/konten_server.h"
@@ -183,7 +184,15 @@ void TMerovaQuery::DoOnKIVKGelesen() {
 
 // ---------------------------------------------------------------- the run
 
+namespace {
+double Sekunden() {
+    return std::chrono::duration<double>(std::chrono::steady_clock::now().time_since_epoch()).count();
+}
+}  // namespace
+
 bool TMerovaQuery::ExecuteKI() {
+    const double start = Sekunden();
+    FLaufzeiten = {};
     try {
         const std::string kennung = ORVProgramm().GetKundenkennung();
         FMitAllgphas = kennung != "INSTBB00" && kennung != "INSTCC00";
@@ -197,14 +206,19 @@ bool TMerovaQuery::ExecuteKI() {
             Filter4BonusKonfig();
             FAllgphasListe.clear();
             if (FMitAllgphas) Fill_AllgphasListe();
+            FLaufzeiten.Belege = Sekunden() - start;
             ExecuteKI_Verkaeufe();
+            FLaufzeiten.Positionen = Sekunden() - start - FLaufzeiten.Belege;
             ExecuteKI_Walk();
             ExecuteKI_Totals();
+            FLaufzeiten.Walk = Sekunden() - start - FLaufzeiten.Belege - FLaufzeiten.Positionen;
         }
     } catch (const std::exception& e) {
         ORVInfo().RegisterException("TMerovaQuery.ExecuteKI", e);
     }
-    return ExecuteKI_Done();
+    const bool result = ExecuteKI_Done();
+    FLaufzeiten.Gesamt = Sekunden() - start;
+    return result;
 }
 
 bool TMerovaQuery::ExecuteKI_Init() {

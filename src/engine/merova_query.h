@@ -167,6 +167,14 @@ public:
     TKivkSatz FKIVKSumme;  // customer summary ("NR", document key 0/0)
     TKivkSatz FKIVKBeleg;  // current document
 
+    // Wall-clock seconds of the phases of the last run (for benchmarks and diagnosis).
+    struct TLaufzeiten {
+        double Belege = 0;      // document index and open transactions read
+        double Positionen = 0;  // sales positions read and tested
+        double Walk = 0;        // customer walk with the work-file writes
+        double Gesamt = 0;
+    } FLaufzeiten;
+
     // The file name of the two work files of this process.
     static std::string KisuFileName();
     static std::string KivkFileName();

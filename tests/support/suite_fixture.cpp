@@ -13,13 +13,14 @@ namespace kis::test {
 
 using kis::store::FieldValue;
 
-SuiteFixture::SuiteFixture() {
+SuiteFixture::SuiteFixture(bool datei) {
     static int counter = 0;
     dir_ = std::filesystem::temp_directory_path() /
            ("kis_test_" + std::to_string(::getpid()) + "_" + std::to_string(++counter));
     std::filesystem::create_directories(dir_);
     kis::store::SetWorkDir(dir_.string());
-    db_ = kis::store::Database::OpenMemory();
+    db_ = datei ? kis::store::Database::CreateSuite(DbPath().string())
+                : kis::store::Database::OpenMemory();
     kis::store::SetSuiteDb(db_.get());
     ORVInfo().SetDataDir(dir_);
     ORVInfo().SetProcessMessagesHook(nullptr);

@@ -34,14 +34,16 @@ struct Pos {
 
 class SuiteFixture {
 public:
-    // Creates the database with client company 1/0 ("M1") as the current one.
-    SuiteFixture();
+    // Creates the database with client company 1/0 ("M1") as the current one; in memory, or
+    // with `datei` as the file "suite.db" in the fixture's folder (for tools run as processes).
+    explicit SuiteFixture(bool datei = false);
     ~SuiteFixture();
     SuiteFixture(const SuiteFixture&) = delete;
     SuiteFixture& operator=(const SuiteFixture&) = delete;
 
     kis::store::Database& Db() { return *db_; }
     const std::filesystem::path& Dir() const { return dir_; }
+    std::filesystem::path DbPath() const { return dir_ / "suite.db"; }
     TIntPair AktMandant() const { return {1, 0}; }
 
     // Writes one row into a table: field name and value; unnamed fields stay empty / 0.

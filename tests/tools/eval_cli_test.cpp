@@ -41,9 +41,9 @@ protected:
         const TIntPair b = fx.Kunde(2, "Becker", "Bernd");
         const TIntPair a = fx.Kunde(1, "Albrecht; Söhne", "Anna");
         kis::test::Pos p;
-        p.ist = 12.345;  // half a cent: rounds to the even cent
+        p.ist = 12.125;  // half a cent: rounds to the even cent
         fx.Beleg(a, 1, 1, fx.D(2024, 1, 1), {p});
-        p.ist = 0.10;
+        p.ist = 0.25;
         p.menge = 3;
         fx.Beleg(b, 1, 2, fx.D(2024, 1, 2), {p});
         db = "--db='" + fx.DbPath().string() + "'";
@@ -62,9 +62,9 @@ TEST_F(EvalCliTest, WritesTheCustomerSumsAsCsv) {
     const auto r = Eval(fx.Dir(), db);
     ASSERT_EQ(0, r.status) << r.err;
     EXPECT_EQ("KUNDE;NAME;VORNAME;SELUMSATZ;SELMENGE;GESUMSATZ;GESMENGE\n"
-              "1/0;\"Albrecht; Söhne\";Anna;12.34;1;12.34;1\n"
-              "2/0;Becker;Bernd;0.10;3;0.10;3\n"
-              "0/0;   <alle>   ;;12.44;4;12.44;4\n",
+              "1/0;\"Albrecht; Söhne\";Anna;12.12;1;12.12;1\n"
+              "2/0;Becker;Bernd;0.25;3;0.25;3\n"
+              "0/0;   <alle>   ;;12.38;4;12.38;4\n",
               r.out);
     // A second run gives the same output, also into a file.
     const fs::path csv = fx.Dir() / "out.csv";

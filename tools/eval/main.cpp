@@ -29,7 +29,8 @@ void Hilfe() {
                  "  --mandant=BEZ        Mandant nach Bezeichnung (sonst der erste Mandant)\n"
                  "  --filter=DATEI       Filterdatei mit Zeilen name=wert (leere Zeilen und\n"
                  "                       Zeilen mit # werden übergangen); ohne: alle Kunden\n"
-                 "  --csv=DATEI          Ausgabedatei (sonst Standardausgabe)\n\n"
+                 "  --csv=DATEI          Ausgabedatei (sonst Standardausgabe)\n"
+                 "  --zeiten             Laufzeiten der Phasen auf die Fehlerausgabe\n\n"
                  "Filterfelder:\n"
               << kis::eval::FilterHelp()
               << "\nExit-Status: 0 fertig, 1 Auswertung fehlgeschlagen, 2 ungültige Eingabe.\n";
@@ -51,7 +52,7 @@ bool Wert(const std::string& arg, const char* name, std::string& out) {
 
 int main(int argc, char** argv) {
     std::string db, mandant, filterDatei, csv;
-    bool mitMandant = false, mitFilter = false, mitCsv = false;
+    bool mitMandant = false, mitFilter = false, mitCsv = false, zeiten = false;
     for (int i = 1; i < argc; ++i) {
         const std::string a = argv[i];
         if (a == "--help" || a == "-h") {
@@ -62,6 +63,7 @@ int main(int argc, char** argv) {
         if (Wert(a, "mandant", mandant)) { mitMandant = true; continue; }
         if (Wert(a, "filter", filterDatei)) { mitFilter = true; continue; }
         if (Wert(a, "csv", csv)) { mitCsv = true; continue; }
+        if (a == "--zeiten") { zeiten = true; continue; }
         return Abbruch("Unbekannter Parameter \"" + a + "\" (siehe --help).");
     }
     if (db.empty()) return Abbruch("--db=PFAD fehlt.");
@@ -119,6 +121,10 @@ int main(int argc, char** argv) {
             }
         }
         query.Done();
+        if (zeiten)
+            std::cerr << "Vorbereitung " << query.FLaufzeiten.Belege << " s, Positionen "
+                      << query.FLaufzeiten.Positionen << " s, Kunden " << query.FLaufzeiten.Walk
+                      << " s, gesamt " << query.FLaufzeiten.Gesamt << " s\n";
     }
     if (mitCsv) {
         datei.close();

@@ -3,6 +3,7 @@
 #include <sqlite3.h>
 
 #include "platform/store/database.h"
+#include "platform/store/store_error.h"
 
 using kis::store::Database;
 using kis::store::Statement;
@@ -14,7 +15,15 @@ void BindText(sqlite3_stmt* st, int idx, const std::string& s) {
     sqlite3_bind_text(st, idx, s.data(), int(s.size()), SQLITE_STATIC);
 }
 
-void Step(Statement& st) { st.Run(); }  // Run resets and clears the bindings
+// Every parameter is bound anew before each step, so the bindings need not be cleared.
+void Step(Statement& st) {
+    sqlite3_stmt* h = st.Handle();
+    const int rc = sqlite3_step(h);
+    sqlite3_reset(h);
+    if (rc != SQLITE_DONE)
+        throw kis::store::StoreError(std::string("Fehler beim Schreiben der Arbeitsdatei: ") +
+                                     sqlite3_errmsg(sqlite3_db_handle(h)));
+}
 
 }  // namespace
 
