@@ -9,6 +9,8 @@
 #include "demo_test_support.h"
 #include "platform/base/datetime.h"
 #include "platform/store/database.h"
+#include "platform/accounting/zm_tabelle.h"
+#include "platform/tables/bonus_typen.h"
 #include "platform/tables/phasen.h"
 
 using kis::demo_test::ForEach;
@@ -67,7 +69,9 @@ TEST_F(DemoContent, HoldsEveryKindTheEngineReads) {
     EXPECT_TRUE(Contains(Values("OP", "TABELLE"), {"A-RECHNUNG", "A-GUTSCHEI", "A-GUTSCHRI", "KREDIT",
                                                     "AUSWAHL", "RESERV", "ANZAHLUNG", "BONUS", "RSCHEIN"}));
     EXPECT_TRUE(Contains(Values("OP", "STATUS"), {"O", "A"}));
-    EXPECT_TRUE(Contains(Values("BETA", "TYP"), {"GRUNDTAB", "BONUSPASS", "BONUSUMSA", "BONUSRABS", "BONUSUMZR"}));
+    const auto types = Values("BETA", "TYP");
+    for (int kind = 1; kind <= 5; ++kind) EXPECT_TRUE(types.count(CBonuTypen2Kuerzel(kind))) << kind;
+    for (const auto& code : Values("ZM", "ZMKZ")) EXPECT_GT(ZM_Kuerzel_2_Index(code), 0) << code;
     EXPECT_TRUE(Contains(Values("KONTO", "KONTOART"), {"137", "140", "141", "142", "143", "144", "145"}));
     EXPECT_EQ(Values("MANDANT", "NR").size(), 2u);
     EXPECT_TRUE(Contains(Values("GEP", "STATUS"), {"A", "P"}));

@@ -183,13 +183,13 @@ void BonusPlanner::Manual(int s, int32_t c) {
     switch (s) {
         case 0: b.validUntil = m_.today + 180; break;
         case 1: b.date = m_.today - 400; b.validUntil = m_.today - 30; break;
-        case 2:
+        case 2:  // as the bonus manager grants coupons: a percentage, no value, no validity
             b.programmeId = kManualCoupon;
-            b.name = "RS5E";
-            b.couponType = "RS5E";
+            b.name = "RS10";
+            b.couponType = "RS10";
             b.table = kOpCoupon;
-            b.value = 500;
-            b.validUntil = m_.today + 90;
+            b.value = 0;
+            b.percent = 15;
             break;
         case 3: b.name = "1745"; b.closed = true; b.used = "KASSE"; break;
         case 4: b.date = m_.today - 500; b.closed = true; b.validUntil = m_.today - 100; break;
@@ -218,7 +218,7 @@ std::vector<PlannedBonus> BonusPlanner::Plan() {
 }
 
 std::string TextBlock(const DemoModel& m, const PlannedBonus& b) {
-    if (b.manual) return "BM" + RefText(0, 0) + "\n";
+    if (b.manual) return {};  // a manual grant has no documents
     std::string text;
     for (int32_t i : b.docs) {
         const PlannedDoc& d = m.docs[size_t(i)];

@@ -33,7 +33,8 @@ inline Phase PhaseByNumber(int n) { return {CPhase(n), CMand_SV_Seite(n)}; }
 inline constexpr std::array<int, 5> kReadPhases = {13, 14, 17, 26, 29};
 inline constexpr std::array<int, 3> kSkippedPhases = {15, 16, 18};
 
-// Accounts (per client company): short code, text, account kind, payment-means index.
+// Accounts (per client company): short code, text, account kind, index in the platform's
+// payment-means table.
 struct Account {
     const char* code;
     const char* text;
@@ -42,9 +43,9 @@ struct Account {
 };
 inline constexpr std::array<Account, 15> kAccounts = {{
     {"1000", "Kasse", 1, 1},
-    {"1360", "EC-Karte", 1, 2},
-    {"1361", "Kreditkarte", 1, 3},
-    {"1400", "Forderungen aus Lieferungen", 2, 4},
+    {"1360", "EC-Karte", 1, 3},
+    {"1361", "Kreditkarte", 1, 4},
+    {"1400", "Forderungen aus Lieferungen", 2, 7},
     {"1700", "Gutscheine", 137, 0},
     {"1710", "Partnergutscheine", 0, 0},
     {"1740", "Bonus Umsatzprämie", 140, 0},
@@ -61,17 +62,18 @@ inline constexpr const char* kRevenueAccount = "8400";
 inline constexpr const char* kVoucherAccount = "1700";   // kind 137
 inline constexpr const char* kPartnerVoucherAccount = "1710";
 
-// Payment-means codes of payment records, with the account each books to.
+// Payment-means codes of payment records (codes of the platform's payment-means table), with
+// the account each books to.
 struct PaymentCode {
     const char* code;
     const char* account;
 };
 inline constexpr PaymentCode kCash{"BAR", "1000"};
 inline constexpr PaymentCode kDebitCard{"EC", "1360"};
-inline constexpr PaymentCode kCreditCard{"KK", "1361"};
-inline constexpr PaymentCode kOnAccount{"RE", "1400"};
-inline constexpr PaymentCode kVoucher{"GS", "1700"};
-inline constexpr PaymentCode kPartnerVoucher{"GS", "1710"};
+inline constexpr PaymentCode kCreditCard{"KREDIT", "1361"};
+inline constexpr PaymentCode kOnAccount{"RECHNUNG", "1400"};
+inline constexpr PaymentCode kVoucher{"GUTSCHEIN", "1700"};
+inline constexpr PaymentCode kPartnerVoucher{"GUTSCHEIN", "1710"};
 
 // User-defined payment means: class 1 vouchers, class 2 discount coupons (variant 1 percent,
 // 2 amount), class 3 others.
