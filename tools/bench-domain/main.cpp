@@ -10,7 +10,9 @@
 #include "platform/openitems/op_tabellen.h"
 #include "platform/partners/gp_selektion.h"
 #include "platform/sales/lst_query.h"
+#include "platform/store/booking.h"
 #include "platform/store/database.h"
+#include "platform/store/record_files.h"
 
 namespace {
 using Clock = std::chrono::steady_clock;
@@ -19,30 +21,59 @@ double Ms(Clock::time_point since) {
     return std::chrono::duration<double, std::milli>(Clock::now() - since).count();
 }
 
-void Fill(kis::store::Database& db, int n) {
-    db.Begin();
-    auto& gep = db.Cached(
-        "INSERT INTO GEP (GEPNR_L, GEPNR_R, NAME, VORNAME, SUCHNAME, PLZ, ORT, STATUS, WERBUNG, "
-        "KUNDENGRUPPE) VALUES (?, 0, ?, 'Vorname', ?, ?, 'Ort', ?, ?, ?)");
-    auto& mm = db.Cached("INSERT INTO GPMERKMAL (GEPNR_L, GEPNR_R, MERKMAL, WERT) VALUES (?, 0, ?, ?)");
-    auto& op = db.Cached(
-        "INSERT INTO OP (MANDANT_L, MANDANT_R, KUNDE_L, KUNDE_R, TABELLE, STATUS, DATUM, BETRAG1, "
-        "BETRAG2) VALUES (1, 0, ?, 0, ?, 'O', 45000, 10, 2)");
+// Fills through the record files, as every writer of suite data does.
+void Fill(int n) {
+    using namespace kis::store;
+    TGepFile gep;
+    Tgpmerkmalfile merkmal;
+    Topfile op;
+    gep.OpenNew();
+    merkmal.OpenNew();
+    op.OpenNew();
+    auto& gepNr = gep.Feld("GEPNR");
+    auto& name = gep.Feld("NAME");
+    auto& suchname = gep.Feld("SUCHNAME");
+    auto& plz = gep.Feld("PLZ");
+    auto& status = gep.Feld("STATUS");
+    auto& werbung = gep.Feld("WERBUNG");
+    auto& gruppe = gep.Feld("KUNDENGRUPPE");
+    auto& mmNr = merkmal.Feld("GEPNR");
+    auto& opKunde = op.Feld("KUNDE");
+    auto& opTabelle = op.Feld("TABELLE");
+    gep.ClearRecord();
+    gep.Feld("VORNAME").SetWert("Vorname");
+    gep.Feld("ORT").SetWert("Ort");
+    merkmal.ClearRecord();
+    merkmal.Feld("MERKMAL").SetWert("ABC-Kennzeichen (Aktuell)");
+    op.ClearRecord();
+    op.Feld("MANDANT").SetWert(TIntPair(1, 0));
+    op.Feld("STATUS").SetWert("O");
+    op.Feld("DATUM").SetWert(45000.0);
+    op.Feld("BETRAG1").SetWert(10.0);
+    op.Feld("BETRAG2").SetWert(2.0);
+    BookingScope booking(0);
     for (int i = 1; i <= n; ++i) {
-        const std::string name = "Kunde" + std::to_string(i % 997);
-        gep.Bind(1, i).Bind(2, name).Bind(3, name).Bind(4, std::to_string(10000 + i % 89999));
-        gep.Bind(5, i % 10 == 0 ? "P" : "A").Bind(6, i % 2).Bind(7, i % 20);
-        gep.Run();
-        mm.Bind(1, i).Bind(2, "ABC-Kennzeichen (Aktuell)").Bind(3, i % 3 == 0 ? "A" : "B");
-        mm.Run();
+        const std::string text = "Kunde" + std::to_string(i % 997);
+        gepNr.SetWert(TIntPair(i, 0));
+        name.SetWert(text);
+        suchname.SetWert(text);
+        plz.SetWert(std::to_string(10000 + i % 89999));
+        status.SetWert(i % 10 == 0 ? "P" : "A");
+        werbung.SetWert(i % 2);
+        gruppe.SetWert(i % 20);
+        gep.Insert();
+        mmNr.SetWert(TIntPair(i, 0));
+        merkmal.Feld("WERT").SetWert(i % 3 == 0 ? "A" : "B");
+        merkmal.Insert();
         if (i % 4 == 0) {
-            op.Bind(1, i).Bind(2, "BONUS");
-            op.Run();
-            op.Bind(1, i).Bind(2, "A-RECHNUNG");
-            op.Run();
+            opKunde.SetWert(TIntPair(i, 0));
+            opTabelle.SetWert("BONUS");
+            op.Insert();
+            opTabelle.SetWert("A-RECHNUNG");
+            op.Insert();
         }
     }
-    db.Commit();
+    booking.Commit();
 }
 }  // namespace
 
@@ -51,7 +82,7 @@ int main(int argc, char** argv) {
     auto db = kis::store::Database::OpenMemory();
     kis::store::SetSuiteDb(db.get());
     auto t = Clock::now();
-    Fill(*db, n);
+    Fill(n);
     std::printf("Aufbau %d Kunden: %.0f ms\n", n, Ms(t));
 
     struct Fall {
