@@ -2,6 +2,7 @@
 
 #include <QFont>
 #include <QHBoxLayout>
+#include <QKeyEvent>
 #include <QKeySequence>
 #include <QLabel>
 #include <QPushButton>
@@ -128,6 +129,16 @@ bool TKundEingDialog::Execute() {
         ORVInfo().RegisterException("TKundEingDialog.Execute", e, 1);
         return false;
     }
+}
+
+void TKundEingDialog::keyPressEvent(QKeyEvent* event) {
+    // F5 saves even when the key did not reach the button's shortcut (focus in a grid cell).
+    if (event->key() == Qt::Key_F5 && event->modifiers() == Qt::NoModifier &&
+        stack_->currentWidget() == formular_) {
+        Speichern();
+        return;
+    }
+    QDialog::keyPressEvent(event);
 }
 
 void TKundEingDialog::Uebernehmen(const TIntPair& kunde) {

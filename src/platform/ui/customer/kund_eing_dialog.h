@@ -55,6 +55,9 @@ public:
     TKundenFormular* Formular() const { return formular_; }
     TKundenSuche* Suche() const { return suche_; }
 
+protected:
+    void keyPressEvent(QKeyEvent* event) override;
+
 private:
     void ZeigeSuche();
     bool ZeigeFormular();
