@@ -72,7 +72,7 @@ private slots:
                 QCOMPARE(e->findChild<QLineEdit*>("edtName")->text(), QStringLiteral("Schäfer"));
                 Type(e, "edtName2", "Gärtnerei");
                 Type(e, "edtTelefon", "0561 12345");
-                Press(e, Qt::Key_F5);
+                e->findChild<QPushButton*>("btnSpeichern")->click();
                 WhenShown<TKundEingDialog>([](TKundEingDialog* f) { Press(f, Qt::Key_Escape); });
             });
             Press(d->findChild<TORVDataGrid*>("grdTreffer"), Qt::Key_Return);
