@@ -125,7 +125,9 @@ void Send(const RunReport& r) {
 int RunEvaluationChild(const BenchOptions& o) {
     RunReport r;
     try {
+        const Clock::time_point opening = Clock::now();
         auto db = OpenSuite(o.db);
+        r.openMs = MsBetween(opening, Clock::now());
         TMerovaFilter filter;
         if (o.filter == "typical") TypischerFilter(filter);
         r.startRssKb = CurrentRssKb();
@@ -172,7 +174,9 @@ int RunEvaluationChild(const BenchOptions& o) {
 int RunAnchorChild(const BenchOptions& o) {
     RunReport r;
     try {
+        const Clock::time_point opening = Clock::now();
         auto db = OpenSuite(o.db);
+        r.openMs = MsBetween(opening, Clock::now());
         // The same customers, documents and client companies as the evaluation walks.
         TUmsatzAggregatAuftrag a;
         a.KundenMandant = a.VerkaufsMandant = ORVProgramm().GetAktMandant();
@@ -188,6 +192,7 @@ int RunAnchorChild(const BenchOptions& o) {
         r.ms = MsBetween(start, Clock::now());
         r.hwmKb = PeakRssKb();
         r.finished = true;
+        r.companyPositions = VerkaufspositionenAnzahl(a.VerkaufsMandant);
         for (const auto& u : rows) r.sums.push_back({u.Kunde, ToCents(u.SelUmsatz), u.SelMenge, u.Positionen});
         kis::store::SetSuiteDb(nullptr);
     } catch (const std::exception& e) {

@@ -29,7 +29,8 @@ struct SizeMeasurement {
     std::vector<Measured> clear, typical, anchor;
     std::vector<AbortMeasured> aborts;
     Comparison comparison;      // the worst round of cleared filter against anchor
-    int64_t positions = 0;      // positions in the documents of the walked customers
+    int64_t positions = 0;         // positions in the documents of the walked customers
+    int64_t companyPositions = 0;  // positions in the sales list of the client company
     size_t customers = 0;
 };
 

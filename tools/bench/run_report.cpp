@@ -11,8 +11,11 @@ int64_t ToCents(long double amount) { return std::llround(amount * 100.0L); }
 std::string FormatReport(const RunReport& r) {
     std::string out;
     char line[200];
-    std::snprintf(line, sizeof line, "finished=%d\nms=%.3f\nhwm_kb=%ld\nstart_rss_kb=%ld\nabort_ms=%.3f\n",
-                  r.finished ? 1 : 0, r.ms, r.hwmKb, r.startRssKb, r.abortMs);
+    std::snprintf(line, sizeof line,
+                  "finished=%d\nms=%.3f\nhwm_kb=%ld\nstart_rss_kb=%ld\nabort_ms=%.3f\nopen_ms=%.3f\n"
+                  "company_positions=%lld\n",
+                  r.finished ? 1 : 0, r.ms, r.hwmKb, r.startRssKb, r.abortMs, r.openMs,
+                  static_cast<long long>(r.companyPositions));
     out += line;
     if (!r.error.empty()) out += "error=" + r.error + "\n";
     out += "sums=" + std::to_string(r.sums.size()) + "\n";
@@ -53,6 +56,8 @@ bool ParseReport(const std::string& text, RunReport& out) {
         else if (key == "hwm_kb") out.hwmKb = std::stol(value);
         else if (key == "start_rss_kb") out.startRssKb = std::stol(value);
         else if (key == "abort_ms") out.abortMs = std::stod(value);
+        else if (key == "open_ms") out.openMs = std::stod(value);
+        else if (key == "company_positions") out.companyPositions = std::stoll(value);
         else if (key == "error") out.error = value;
         else if (key == "sums") {
             count = std::stoul(value);

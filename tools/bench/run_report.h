@@ -23,6 +23,8 @@ struct RunReport {
     long hwmKb = 0;         // peak resident memory when the run ended
     long startRssKb = 0;    // resident memory before the run (program and open database)
     double abortMs = -1;    // evaluation stopped on request: time from the request to the end
+    double openMs = 0;      // opening the suite database (not part of the run's time)
+    int64_t companyPositions = 0;  // anchor: positions in the sales list of the client company
     std::string error;
     std::vector<CustomerSum> sums;
 };

@@ -94,3 +94,12 @@ TDateTime LetztesVerkaufsdatum(const TIntPair& mandant) {
     st.Reset();
     return datum;
 }
+
+int64_t VerkaufspositionenAnzahl(const TIntPair& mandant) {
+    kis::store::Statement& st = kis::store::SuiteDb().Cached(
+        "SELECT COUNT(*) FROM LST WHERE MANDANT_L = ? AND MANDANT_R = ? AND POSNR BETWEEN ? AND ?");
+    st.Bind(1, mandant.Lnr).Bind(2, mandant.Rnr).Bind(3, 0).Bind(4, 9999);
+    const int64_t n = st.Step() ? st.ColumnInt(0) : 0;
+    st.Reset();
+    return n;
+}

@@ -35,3 +35,7 @@ void UmsatzJeKunde(const TUmsatzAggregatAuftrag& auftrag,
 // Date of the latest sales position of the client company; 0 when it has none. Lets a
 // measurement put a sales period where the data is, whenever the data was made.
 TDateTime LetztesVerkaufsdatum(const TIntPair& mandant);
+
+// Number of sales positions of the client company with position numbers 0 to 9999: the
+// sales list an evaluation of the company covers.
+int64_t VerkaufspositionenAnzahl(const TIntPair& mandant);

@@ -115,11 +115,14 @@ TEST(SalesAggregate, OpenTransactionsOfCustomerPhasesOnTheirSide) {
     EXPECT_EQ(s.at(4).SelMenge, 1);
 }
 
-TEST(SalesAggregate, LatestSalesDateOfTheCompany) {
+TEST(SalesAggregate, LatestSalesDateAndPositionCountOfTheCompany) {
     AggregatDb db;
     EXPECT_EQ(LetztesVerkaufsdatum(TIntPair(1, 0)), 0);
     db.Sql("INSERT INTO LST (MANDANT_L, RNR, LNR, POSNR, DATUM) VALUES (1, 1, 1, 1, 45000.5),"
            " (1, 1, 2, 1, 45100.25), (2, 51, 1, 1, 46000)");
     EXPECT_EQ(LetztesVerkaufsdatum(TIntPair(1, 0)), 45100.25);
     EXPECT_EQ(LetztesVerkaufsdatum(TIntPair(2, 0)), 46000);
+    db.Pos(1, 3, 10000, "A9", 1, 1);  // outside the position range
+    EXPECT_EQ(VerkaufspositionenAnzahl(TIntPair(1, 0)), 2);
+    EXPECT_EQ(VerkaufspositionenAnzahl(TIntPair(3, 0)), 0);
 }
