@@ -29,6 +29,7 @@ TQEL_KubeAktenForm::TQEL_KubeAktenForm(QWidget* parent) : QDialog(parent) {
     lblStamm_ = new QLabel(this);
     lblStamm_->setObjectName(QStringLiteral("lblStamm"));
     lblStamm_->setTextFormat(Qt::RichText);
+    lblStamm_->setAlignment(Qt::AlignLeft | Qt::AlignTop);
     lblStamm_->setTextInteractionFlags(Qt::TextSelectableByMouse);
     lblUmsatz_ = new QLabel(this);
     lblUmsatz_->setObjectName(QStringLiteral("lblUmsatz"));
@@ -37,7 +38,7 @@ TQEL_KubeAktenForm::TQEL_KubeAktenForm(QWidget* parent) : QDialog(parent) {
     grdOP_->setObjectName(QStringLiteral("grdOP"));
     grdOP_->setHorizontalHeaderLabels({QStringLiteral("Tabelle"), QStringLiteral("Posten"),
                                        QStringLiteral("Offen")});
-    grdOP_->horizontalHeader()->setStretchLastSection(true);
+    grdOP_->horizontalHeader()->setSectionResizeMode(QHeaderView::Stretch);
     grdOP_->verticalHeader()->hide();
     grdOP_->setEditTriggers(QAbstractItemView::NoEditTriggers);
     boni_ = new TORVDataModel(this);
@@ -54,6 +55,7 @@ TQEL_KubeAktenForm::TQEL_KubeAktenForm(QWidget* parent) : QDialog(parent) {
     grdBoni_ = new TORVDataGrid(this);
     grdBoni_->setObjectName(QStringLiteral("grdBoni"));
     grdBoni_->SetDataModel(boni_);
+    grdBoni_->horizontalHeader()->setStretchLastSection(true);
 
     auto* stamm = new QGroupBox(QStringLiteral("Stammdaten"), this);
     (new QVBoxLayout(stamm))->addWidget(lblStamm_);
@@ -97,7 +99,9 @@ bool TQEL_KubeAktenForm::Laden() {
     if (!k->Name2.empty()) name += QLatin1Char(' ') + Q(k->Name2);
     if (!k->Vorname.empty()) name += QStringLiteral(", ") + Q(k->Vorname);
     setWindowTitle(QStringLiteral("Kundeninformation - ") + name);
-    QString html = QStringLiteral("<b>%1</b> (Nr. %2)<br>").arg(name.toHtmlEscaped(), Q(gepNr_.ToString()));
+    QString html = QStringLiteral("<b>%1</b> (Nr. %2)<br>")
+                       .arg(name.toHtmlEscaped(), gepNr_.Rnr == 0 ? QString::number(gepNr_.Lnr)
+                                                                  : Q(gepNr_.ToString()));
     if (!k->Anrede.empty()) html = H(k->Anrede) + QStringLiteral("<br>") + html;
     html += H(k->Strasse) + QStringLiteral("<br>") + H(k->Plz) + QLatin1Char(' ') + H(k->Ort);
     if (!k->Land.empty() && k->Land != "D") html += QStringLiteral(" (") + H(k->Land) + QLatin1Char(')');
