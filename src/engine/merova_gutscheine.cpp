@@ -72,7 +72,7 @@ void TMerovaQuery::ZM_GS_Einloesung(const std::vector<TIntPair>& verkaufteGutsch
             FKIVKBeleg.SollVk += a;
             FKIVKBeleg.GesWert += a;
             ++FKIVKBeleg.AnzPos;
-            TKivkSatz r;
+            TKivkSatz& r = KivkAnhaengen();
             r.Kunde = FKISURec.Kunde;
             r.Art = "A7";
             r.RNr = e.RNr;
@@ -81,7 +81,6 @@ void TMerovaQuery::ZM_GS_Einloesung(const std::vector<TIntPair>& verkaufteGutsch
             r.Datum = e.Datum;
             r.IstVk = r.SollVk = a;
             r.VkKz = e.Storno ? "2" : "0";
-            FWriter->InsertKivk(r);
         }
     } catch (const std::exception& e) {
         ORVInfo().RegisterException("ZM_GS_Einloesung", e);

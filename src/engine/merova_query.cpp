@@ -81,7 +81,7 @@ TMerovaQuery::~TMerovaQuery() {
     Guarded(failed, [&] { FGUVFile.reset(); });
     Guarded(failed, [&] { FZMFile.reset(); });
     Guarded(failed, [&] { FLFNRFile.reset(); });
-    Guarded(failed, [&] { FWriter.reset(); });
+    Guarded(failed, [&] { FSchreiber.reset(); });
     Guarded(failed, [&] { FKIVKFile.reset(); });
     Guarded(failed, [&] { FKISUFile.reset(); });
     Guarded(failed, [&] {
@@ -240,11 +240,16 @@ bool TMerovaQuery::ExecuteKI_Init() {
             bonutmp.OpenNew();
             bonutmp.Close();
         }
-        FWriter.reset();
+        FSchreiber.reset();
         FKIVKFile->OpenNew();
         FKISUFile->OpenNew();
-        FWriter = std::make_unique<TKIWorkFiles>(WorkFileConnection(KisuFileName(), false),
-                                                 WorkFileConnection(KivkFileName(), false));
+        // From here on only the writer thread uses the two connections, until ExecuteKI_Done.
+        FStapel.Clear();
+        FKundeAb = 0;
+        FKivkRowId = FKisuRowId = 0;
+        FKundenSonst.clear();
+        FSchreiber = std::make_unique<TKISchreiber>(std::make_unique<TKIWorkFiles>(
+            WorkFileConnection(KisuFileName(), false), WorkFileConnection(KivkFileName(), false)));
         FGespeichert.Clear();
         FKundenImLauf.clear();
         FBelegeDesKunden.clear();
@@ -302,16 +307,19 @@ void TMerovaQuery::TestsVorbereiten() {
 
 void TMerovaQuery::ExecuteKI_Totals() {
     // Totals record of the customer sums file, then that of the detail file.
-    FWriter->InsertKisu(FKISUSumme);
-    TKivkSatz total;
+    KundeUebernehmen();
+    TKisuSatz& summe = FStapel.kisu.emplace_back(FKISUSumme);
+    summe.RowId = ++FKisuRowId;
+    TKIAuftrag a;
+    a.art = TKIAuftrag::InsKisu;
+    FStapel.auftraege.push_back(a);
+    TKivkSatz& total = KivkAnhaengen();
     total.Art = "NR";
     total.IstVk = FKISUSumme.SelUmsatz;
     total.Menge = FKISUSumme.SelMenge;
     total.GesWert = FKISUSumme.GesUmsatz;
     total.GesMenge = FKISUSumme.GesMenge;
-    FWriter->InsertKivk(total);
-    FKIVKFile->Commit();
-    FKISUFile->Commit();
+    StapelSenden(true);
 }
 
 bool TMerovaQuery::ExecuteKI_Done() {
@@ -319,7 +327,20 @@ bool TMerovaQuery::ExecuteKI_Done() {
     try {
         result = FActive.load();
         FActive = false;
-        FWriter.reset();
+        if (FSchreiber) {
+            // Whatever the walk left (a step ended by an exception) is written as it stands.
+            if (FStapel.kivk.size() > FKundeAb || !FStapel.Leer()) StapelSenden(false);
+            FSchreiber->Beenden();
+            try {
+                FSchreiber->FehlerWerfen();
+            } catch (const std::exception& e) {
+                ORVInfo().RegisterException("TMerovaQuery.ExecuteKI", e);
+                result = false;
+            }
+            FSchreiber.reset();
+        }
+        FStapel.Clear();
+        FKundeAb = 0;
         if (FKIVKFile->IsOpen()) {
             FKIVKFile->Commit();
             FKIVKFile->Close();

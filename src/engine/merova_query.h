@@ -19,6 +19,7 @@
 #include <memory>
 #include <string>
 #include <unordered_map>
+#include <unordered_set>
 #include <vector>
 
 #include "engine/flat_key_map.h"
@@ -27,6 +28,7 @@
 #include "platform/articles/aa_query.h"
 #include "platform/articles/art_les_simple.h"
 #include "platform/evaluation/sales_stream.h"
+#include "platform/evaluation/work_file_queue.h"
 #include "platform/evaluation/work_records.h"
 #include "platform/sales/lst_query.h"
 #include "platform/store/record_files.h"
@@ -38,7 +40,6 @@ class TGpSelektion;
 class TOPTabellen;
 class TKontenServer;
 class TLiefGPData;
-class TKIWorkFiles;
 
 using TGepGelesenEvent = std::function<void(const TIntPair& kunde, const std::string& name)>;
 using TLFNRGelesenEvent =
@@ -213,6 +214,12 @@ private:
     void DoOnLFNRGelesen(const TIntPair& kunde, const TLfnrEintrag& e);
     void DoOnLSTGelesen();
     void DoOnKIVKGelesen();
+    // Work-file orders of the walk (merova_stapel.cpp).
+    TKivkSatz& KivkAnhaengen();
+    void KundeUebernehmen();
+    bool DateiHatKunde(const TIntPair& kunde) const;
+    void BelegPositionenLoeschen(const TIntPair& kunde, int32_t rnr, int32_t lnr);
+    void StapelSenden(bool commit);
     void SummenAbziehen(long double selWert, int32_t selMenge, long double gesWert,
                         int32_t gesMenge, long double sollWert);
     TOPTabellen& OPTabellen();
@@ -231,7 +238,15 @@ private:
     TFlatKeyMap FGespeichert;  // (RNR, LNR) of document records in the detail file: 1 = present
     std::vector<uint64_t> FBelegeDesKunden;  // document records written for the current customer
     std::unordered_map<TIntPair, KundeImLauf> FKundenImLauf;
-    std::unique_ptr<TKIWorkFiles> FWriter;
+    // Work-file writing: the walk collects a customer's records in FStapel (from FKundeAb on)
+    // until his end decides about them, then hands whole batches to the writer thread.
+    std::unique_ptr<TKISchreiber> FSchreiber;
+    TKIStapel FStapel;
+    size_t FKundeAb = 0;
+    int64_t FKivkRowId = 0;  // last row id given in the detail file
+    int64_t FKisuRowId = 0;  // last row id given in the customer sums file
+    // Customers with records in the detail file besides those of FKundenImLauf.
+    std::unordered_set<TIntPair> FKundenSonst;
     std::vector<std::string> FZMNichtErlaubt;  // payment means codes with value "0"
     bool FZMGutscheinNichtErlaubt = false;     // the voucher payment means (index 20) has "0"
     bool FMitAllgphas = true;

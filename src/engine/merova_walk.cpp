@@ -5,7 +5,6 @@
 #include <exception>
 
 #include "engine/merova_query.h"
-#include "platform/evaluation/work_file_writer.h"
 #include "platform/partners/gp_data.h"
 #include "platform/partners/gp_selektion.h"
 #include "platform/services/orv_info.h"
@@ -19,6 +18,7 @@ namespace {
 
 constexpr int kCommitAlle = 200;  // customers per work-file batch
 constexpr int kPumpAlle = 4096;   // positions between looks at the abort flag while reading
+constexpr size_t kStapelSaetze = 4096;  // detail records per batch handed to the writer
 
 std::string TrimCopy(const std::string& s) {
     const size_t b = s.find_first_not_of(' ');
@@ -227,14 +227,25 @@ void TMerovaQuery::ExecuteKI_Walk() {
             ExecuteKI_Positionen(it->RNr, it->LNr);
         }
         ExecuteKI_Gep_Ende();
+        if (FStapel.kivk.size() > FKundeAb) {
+            // Records the customer end did not decide about (it had no customer key or
+            // failed) are written as they are, like every record written at once would be.
+            for (size_t i = FKundeAb; i < FStapel.kivk.size(); ++i)
+                if (!FKundenImLauf.count(FStapel.kivk[i].Kunde))
+                    FKundenSonst.insert(FStapel.kivk[i].Kunde);
+            KundeUebernehmen();
+        }
 
         ORVInfoProcessMessages(300);
         weiter = DoGet_KULI_Next();
         if (seitCommit >= kCommitAlle) {
-            FKIVKFile->Commit();
-            FKISUFile->Commit();
+            StapelSenden(true);
             seitCommit = 0;
+        } else if (FStapel.kivk.size() >= kStapelSaetze) {
+            StapelSenden(false);
         }
+        // A failed writer ends the run; ExecuteKI_Done registers its error.
+        if (FSchreiber->Fehlgeschlagen()) FActive = false;
     }
 }
 
@@ -318,8 +329,7 @@ void TMerovaQuery::ExecuteKI_LST_Add(const TKompaktPosition& p) {
         FKIVKBeleg.Menge += q;
         ++FKIVKBeleg.AnzPos;
 
-        static thread_local TKivkSatz pos;
-        pos.Clear();
+        TKivkSatz& pos = KivkAnhaengen();
         pos.Kunde = FKISURec.Kunde;
         pos.Art = ArtText(p.Art);
         pos.RNr = p.RNr;
@@ -335,7 +345,6 @@ void TMerovaQuery::ExecuteKI_LST_Add(const TKompaktPosition& p) {
         pos.SollVk = s;
         pos.Menge = q;
         pos.VkKz = p.VkKz;
-        FWriter->InsertKivk(pos);
     } catch (const std::exception& e) {
         char key[64];
         std::snprintf(key, sizeof key, "%d-%d-%d", p.RNr, p.LNr, p.PosNr);
@@ -367,7 +376,7 @@ void TMerovaQuery::ExecuteKI_Beleg_Ende() {
         TKivkSatz& b = FKIVKBeleg;
         if (Filter_Teste_Bonsumme(b.AnzPos, b.IstVk) && Filter_Teste_ZM(b.RNr, b.LNr)) {
             b.AnzPos = 0;
-            FWriter->InsertKivk(b);
+            KivkAnhaengen() = b;
             const uint64_t key = TFlatKeyMap::Key(b.RNr, b.LNr);
             FGespeichert.Set(key, 1);
             FBelegeDesKunden.push_back(key);
@@ -375,7 +384,7 @@ void TMerovaQuery::ExecuteKI_Beleg_Ende() {
             SummenAbziehen(b.IstVk, b.Menge, b.GesWert, b.GesMenge, b.SollVk);
             // Every position record of the failed document goes, whatever its kind; only
             // removing "A7" to "A9" would leave its "SO" and "RS" positions behind.
-            FWriter->DeleteBelegPositionen(b.Kunde, b.RNr, b.LNr);
+            BelegPositionenLoeschen(b.Kunde, b.RNr, b.LNr);
         }
     } catch (const std::exception& e) {
         ORVInfo().RegisterException("TMerovaQuery.ExecuteKI_Beleg_Ende", e);
@@ -397,8 +406,14 @@ void TMerovaQuery::ExecuteKI_Gep_Ende() {
             if (bekannt == FKundenImLauf.end()) {
                 KundeImLauf k;
                 k.summen = FKISURec;
-                k.kisuRowid = FWriter->InsertKisu(FKISURec);
-                k.summeRowid = FWriter->InsertKivk(FKIVKSumme);
+                KivkAnhaengen() = FKIVKSumme;
+                KundeUebernehmen();
+                k.summeRowid = FKivkRowId;
+                TKisuSatz& r = FStapel.kisu.emplace_back(FKISURec);
+                r.RowId = k.kisuRowid = ++FKisuRowId;
+                TKIAuftrag a;
+                a.art = TKIAuftrag::InsKisu;
+                FStapel.auftraege.push_back(a);
                 k.summeIstVk = FKIVKSumme.IstVk;
                 k.summeSollVk = FKIVKSumme.SollVk;
                 k.summeMenge = FKIVKSumme.Menge;
@@ -413,11 +428,24 @@ void TMerovaQuery::ExecuteKI_Gep_Ende() {
                 k.summen.SelMenge += FKISURec.SelMenge;
                 k.summen.GesUmsatz += FKISURec.GesUmsatz;
                 k.summen.GesMenge += FKISURec.GesMenge;
-                FWriter->UpdateKisuSummen(k.kisuRowid, k.summen);
                 k.summeIstVk += FKIVKSumme.IstVk;
                 k.summeSollVk += FKIVKSumme.SollVk;
                 k.summeMenge += FKIVKSumme.Menge;
-                FWriter->UpdateKivkSummen(k.summeRowid, k.summeIstVk, k.summeSollVk, k.summeMenge);
+                KundeUebernehmen();
+                TKIAuftrag a;
+                a.art = TKIAuftrag::UpdKisu;
+                a.rowid = k.kisuRowid;
+                a.wert1 = k.summen.SelUmsatz;
+                a.menge1 = k.summen.SelMenge;
+                a.wert2 = k.summen.GesUmsatz;
+                a.menge2 = k.summen.GesMenge;
+                FStapel.auftraege.push_back(a);
+                a.art = TKIAuftrag::UpdKivk;
+                a.rowid = k.summeRowid;
+                a.wert1 = k.summeIstVk;
+                a.wert2 = k.summeSollVk;
+                a.menge1 = k.summeMenge;
+                FStapel.auftraege.push_back(a);
             }
             return;
         }
@@ -425,12 +453,29 @@ void TMerovaQuery::ExecuteKI_Gep_Ende() {
         FKISUSumme.SelMenge -= FKISURec.SelMenge;
         FKISUSumme.GesUmsatz -= FKISURec.GesUmsatz;
         FKISUSumme.GesMenge -= FKISURec.GesMenge;
-        if (bekannt == FKundenImLauf.end()) {
-            FWriter->DeleteKunde(kunde);
+        if (!DateiHatKunde(kunde)) {
+            // Every record of the customer is still pending: drop them.
+            FStapel.kivk.erase(
+                std::remove_if(FStapel.kivk.begin() + std::ptrdiff_t(FKundeAb), FStapel.kivk.end(),
+                               [&](const TKivkSatz& r) { return r.Kunde == kunde; }),
+                FStapel.kivk.end());
+        } else if (bekannt == FKundenImLauf.end()) {
+            KundeUebernehmen();
+            TKIAuftrag a;
+            a.art = TKIAuftrag::DelKunde;
+            a.kunde = kunde;
+            FStapel.auftraege.push_back(a);
         } else {
             // Only what this pass wrote goes; the records of the earlier, selected pass stay.
-            for (uint64_t key : FBelegeDesKunden)
-                FWriter->DeleteBeleg(kunde, int32_t(key >> 32), int32_t(uint32_t(key)));
+            KundeUebernehmen();
+            TKIAuftrag a;
+            a.art = TKIAuftrag::DelBeleg;
+            a.kunde = kunde;
+            for (uint64_t key : FBelegeDesKunden) {
+                a.rnr = int32_t(key >> 32);
+                a.lnr = int32_t(uint32_t(key));
+                FStapel.auftraege.push_back(a);
+            }
         }
         for (uint64_t key : FBelegeDesKunden) FGespeichert.Set(key, 0);
     } catch (const std::exception& e) {

@@ -25,71 +25,32 @@ void Step(Statement& st) {
                                      sqlite3_errmsg(sqlite3_db_handle(h)));
 }
 
-}  // namespace
-
-TKIWorkFiles::TKIWorkFiles(std::shared_ptr<Database> kisu, std::shared_ptr<Database> kivk)
-    : kisu_(std::move(kisu)), kivk_(std::move(kivk)) {
-    // The detail file grows by millions of records in one run; a larger page cache keeps the
-    // pages of its index and of the batch in memory until the batch is committed.
-    kivk_->Exec("PRAGMA cache_size=-16384");
-    insKisu_ = Statement(kisu_->Handle(),
-                         "INSERT INTO KISUFILE (KUNDE_L, KUNDE_R, ART, NAME, VORNAME, SELUMSATZ, "
-                         "SELMENGE, GESUMSATZ, GESMENGE) VALUES (?, ?, ?, ?, ?, ?, ?, ?, ?)");
-    updKisu_ = Statement(kisu_->Handle(),
-                         "UPDATE KISUFILE SET SELUMSATZ = ?, SELMENGE = ?, GESUMSATZ = ?, "
-                         "GESMENGE = ? WHERE rowid = ?");
-    insKivk_ = Statement(
-        kivk_->Handle(),
-        "INSERT INTO KIVKFILE (KUNDE_L, KUNDE_R, ART, RNR, LNR, POSNR, BELEGART, BELEGLNR, "
-        "BELEGRNR, ATKNR1, ATKNR2, DATUM, FILIALE, ARTIKELNR_L, ARTIKELNR_R, ARTIKELNR_S, "
-        "LIEFNAME, LIEFART, MERKMAL1, MERKMAL2, MERKMAL3, MERKMAL4, MERKMAL5, MERKMAL6, GROESSE, "
-        "VKKZ, ISTVK, SOLLVK, MENGE, GESWERT, GESMENGE, ANZPOS) VALUES (?, ?, ?, ?, ?, ?, ?, ?, "
-        "?, ?, ?, ?, ?, ?, ?, ?, ?, ?, ?, ?, ?, ?, ?, ?, ?, ?, ?, ?, ?, ?, ?, ?)");
-    updKivk_ = Statement(kivk_->Handle(),
-                         "UPDATE KIVKFILE SET ISTVK = ?, SOLLVK = ?, MENGE = ? WHERE rowid = ?");
-    delBelegArt_ = Statement(kivk_->Handle(),
-                             "DELETE FROM KIVKFILE WHERE KUNDE_L = ? AND KUNDE_R = ? AND RNR = ? "
-                             "AND LNR = ? AND ART >= ? AND ART <= ?");
-    delBelegPos_ = Statement(kivk_->Handle(),
-                             "DELETE FROM KIVKFILE WHERE KUNDE_L = ? AND KUNDE_R = ? AND RNR = ? "
-                             "AND LNR = ? AND ART <> 'NR'");
-    delBeleg_ = Statement(kivk_->Handle(),
-                          "DELETE FROM KIVKFILE WHERE KUNDE_L = ? AND KUNDE_R = ? AND RNR = ? "
-                          "AND LNR = ?");
-    delKunde_ = Statement(kivk_->Handle(),
-                          "DELETE FROM KIVKFILE WHERE KUNDE_L = ? AND KUNDE_R = ?");
+// Row id 0 lets the file choose (NULL), any other value is taken as given.
+void BindRowId(sqlite3_stmt* st, int idx, int64_t rowid) {
+    if (rowid == 0)
+        sqlite3_bind_null(st, idx);
+    else
+        sqlite3_bind_int64(st, idx, rowid);
 }
 
-TKIWorkFiles::~TKIWorkFiles() = default;
+constexpr int kKivkSpalten = 33;
 
-int64_t TKIWorkFiles::InsertKisu(const TKisuSatz& s) {
-    sqlite3_stmt* h = insKisu_.Handle();
-    sqlite3_bind_int(h, 1, s.Kunde.Lnr);
-    sqlite3_bind_int(h, 2, s.Kunde.Rnr);
-    BindText(h, 3, s.Art);
-    BindText(h, 4, s.Name);
-    BindText(h, 5, s.Vorname);
-    sqlite3_bind_double(h, 6, double(s.SelUmsatz));
-    sqlite3_bind_int(h, 7, s.SelMenge);
-    sqlite3_bind_double(h, 8, double(s.GesUmsatz));
-    sqlite3_bind_int(h, 9, s.GesMenge);
-    Step(insKisu_);
-    return kisu_->LastInsertRowId();
+std::string KivkInsertSql(int zeilen) {
+    std::string sql =
+        "INSERT INTO KIVKFILE (rowid, KUNDE_L, KUNDE_R, ART, RNR, LNR, POSNR, BELEGART, "
+        "BELEGLNR, BELEGRNR, ATKNR1, ATKNR2, DATUM, FILIALE, ARTIKELNR_L, ARTIKELNR_R, "
+        "ARTIKELNR_S, LIEFNAME, LIEFART, MERKMAL1, MERKMAL2, MERKMAL3, MERKMAL4, MERKMAL5, "
+        "MERKMAL6, GROESSE, VKKZ, ISTVK, SOLLVK, MENGE, GESWERT, GESMENGE, ANZPOS) VALUES ";
+    std::string zeile = "(?";
+    for (int i = 1; i < kKivkSpalten; ++i) zeile += ", ?";
+    zeile += ")";
+    for (int z = 0; z < zeilen; ++z) sql += (z ? ", " : "") + zeile;
+    return sql;
 }
 
-void TKIWorkFiles::UpdateKisuSummen(int64_t rowid, const TKisuSatz& s) {
-    sqlite3_stmt* h = updKisu_.Handle();
-    sqlite3_bind_double(h, 1, double(s.SelUmsatz));
-    sqlite3_bind_int(h, 2, s.SelMenge);
-    sqlite3_bind_double(h, 3, double(s.GesUmsatz));
-    sqlite3_bind_int(h, 4, s.GesMenge);
-    sqlite3_bind_int64(h, 5, rowid);
-    Step(updKisu_);
-}
-
-int64_t TKIWorkFiles::InsertKivk(const TKivkSatz& s) {
-    sqlite3_stmt* h = insKivk_.Handle();
-    int i = 1;
+// Binds one detail record from parameter i on; returns the next free parameter.
+int BindKivk(sqlite3_stmt* h, int i, const TKivkSatz& s) {
+    BindRowId(h, i++, s.RowId);
     sqlite3_bind_int(h, i++, s.Kunde.Lnr);
     sqlite3_bind_int(h, i++, s.Kunde.Rnr);
     BindText(h, i++, s.Art);
@@ -117,8 +78,89 @@ int64_t TKIWorkFiles::InsertKivk(const TKivkSatz& s) {
     sqlite3_bind_double(h, i++, double(s.GesWert));
     sqlite3_bind_int(h, i++, s.GesMenge);
     sqlite3_bind_int(h, i++, s.AnzPos);
+    return i;
+}
+
+}  // namespace
+
+TKIWorkFiles::TKIWorkFiles(std::shared_ptr<Database> kisu, std::shared_ptr<Database> kivk)
+    : kisu_(std::move(kisu)), kivk_(std::move(kivk)) {
+    // The detail file grows by millions of records in one run; a larger page cache keeps the
+    // pages of its index and of the batch in memory until the batch is committed.
+    kivk_->Exec("PRAGMA cache_size=-16384");
+    insKisu_ = Statement(kisu_->Handle(),
+                         "INSERT INTO KISUFILE (rowid, KUNDE_L, KUNDE_R, ART, NAME, VORNAME, "
+                         "SELUMSATZ, SELMENGE, GESUMSATZ, GESMENGE) "
+                         "VALUES (?, ?, ?, ?, ?, ?, ?, ?, ?, ?)");
+    updKisu_ = Statement(kisu_->Handle(),
+                         "UPDATE KISUFILE SET SELUMSATZ = ?, SELMENGE = ?, GESUMSATZ = ?, "
+                         "GESMENGE = ? WHERE rowid = ?");
+    insKivk_ = Statement(kivk_->Handle(), KivkInsertSql(1));
+    insKivkMehrfach_ = Statement(kivk_->Handle(), KivkInsertSql(kMehrfach));
+    updKivk_ = Statement(kivk_->Handle(),
+                         "UPDATE KIVKFILE SET ISTVK = ?, SOLLVK = ?, MENGE = ? WHERE rowid = ?");
+    delBelegArt_ = Statement(kivk_->Handle(),
+                             "DELETE FROM KIVKFILE WHERE KUNDE_L = ? AND KUNDE_R = ? AND RNR = ? "
+                             "AND LNR = ? AND ART >= ? AND ART <= ?");
+    delBelegPos_ = Statement(kivk_->Handle(),
+                             "DELETE FROM KIVKFILE WHERE KUNDE_L = ? AND KUNDE_R = ? AND RNR = ? "
+                             "AND LNR = ? AND ART <> 'NR'");
+    delBeleg_ = Statement(kivk_->Handle(),
+                          "DELETE FROM KIVKFILE WHERE KUNDE_L = ? AND KUNDE_R = ? AND RNR = ? "
+                          "AND LNR = ?");
+    delKunde_ = Statement(kivk_->Handle(),
+                          "DELETE FROM KIVKFILE WHERE KUNDE_L = ? AND KUNDE_R = ?");
+}
+
+TKIWorkFiles::~TKIWorkFiles() = default;
+
+int64_t TKIWorkFiles::InsertKisu(const TKisuSatz& s) {
+    sqlite3_stmt* h = insKisu_.Handle();
+    BindRowId(h, 1, s.RowId);
+    sqlite3_bind_int(h, 2, s.Kunde.Lnr);
+    sqlite3_bind_int(h, 3, s.Kunde.Rnr);
+    BindText(h, 4, s.Art);
+    BindText(h, 5, s.Name);
+    BindText(h, 6, s.Vorname);
+    sqlite3_bind_double(h, 7, double(s.SelUmsatz));
+    sqlite3_bind_int(h, 8, s.SelMenge);
+    sqlite3_bind_double(h, 9, double(s.GesUmsatz));
+    sqlite3_bind_int(h, 10, s.GesMenge);
+    Step(insKisu_);
+    return kisu_->LastInsertRowId();
+}
+
+void TKIWorkFiles::UpdateKisuSummen(int64_t rowid, const TKisuSatz& s) {
+    sqlite3_stmt* h = updKisu_.Handle();
+    sqlite3_bind_double(h, 1, double(s.SelUmsatz));
+    sqlite3_bind_int(h, 2, s.SelMenge);
+    sqlite3_bind_double(h, 3, double(s.GesUmsatz));
+    sqlite3_bind_int(h, 4, s.GesMenge);
+    sqlite3_bind_int64(h, 5, rowid);
+    Step(updKisu_);
+}
+
+int64_t TKIWorkFiles::InsertKivk(const TKivkSatz& s) {
+    BindKivk(insKivk_.Handle(), 1, s);
     Step(insKivk_);
     return kivk_->LastInsertRowId();
+}
+
+void TKIWorkFiles::InsertKivkMehrere(const TKivkSatz* s, size_t n) {
+    sqlite3_stmt* h = insKivkMehrfach_.Handle();
+    for (; n >= size_t(kMehrfach); n -= size_t(kMehrfach)) {
+        int i = 1;
+        for (int z = 0; z < kMehrfach; ++z) i = BindKivk(h, i, *s++);
+        Step(insKivkMehrfach_);
+    }
+    for (; n > 0; --n) InsertKivk(*s++);
+}
+
+void TKIWorkFiles::Commit() {
+    for (Database* db : {kivk_.get(), kisu_.get()}) {
+        if (db->InTransaction()) db->Commit();
+        db->Begin();
+    }
 }
 
 void TKIWorkFiles::UpdateKivkSummen(int64_t rowid, long double istVk, long double sollVk,

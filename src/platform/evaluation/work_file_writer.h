@@ -26,6 +26,10 @@ public:
     void UpdateKisuSummen(int64_t rowid, const TKisuSatz& s);
 
     int64_t InsertKivk(const TKivkSatz& s);
+    // Appends n records with as few statements as possible (kMehrfach rows per statement).
+    void InsertKivkMehrere(const TKivkSatz* s, size_t n);
+    // Commits both files and opens their next batch.
+    void Commit();
     // Overwrites ISTVK, SOLLVK and MENGE of the record with this row id.
     void UpdateKivkSummen(int64_t rowid, long double istVk, long double sollVk, int32_t menge);
     // Deletes the customer's records of one document whose kind lies in [artVon, artBis]
@@ -39,9 +43,11 @@ public:
     // Deletes every record of the customer.
     void DeleteKunde(const TIntPair& kunde);
 
+    static constexpr int kMehrfach = 32;
+
 private:
     std::shared_ptr<kis::store::Database> kisu_;
     std::shared_ptr<kis::store::Database> kivk_;
-    kis::store::Statement insKisu_, updKisu_, insKivk_, updKivk_, delBelegArt_, delBelegPos_, delBeleg_,
+    kis::store::Statement insKisu_, updKisu_, insKivk_, insKivkMehrfach_, updKivk_, delBelegArt_, delBelegPos_, delBeleg_,
         delKunde_;
 };

@@ -1,6 +1,7 @@
 #include "platform/evaluation/work_records.h"
 
 void TKivkSatz::Clear() {
+    RowId = 0;
     Kunde = {};
     Art.clear();
     RNr = LNr = PosNr = 0;

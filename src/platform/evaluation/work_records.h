@@ -10,6 +10,7 @@
 #include "platform/base/keys.h"
 
 struct TKisuSatz {
+    int64_t RowId = 0;  // 0: the file chooses; else the run numbers its records itself
     TIntPair Kunde;
     std::string Art;
     std::string Name;
@@ -23,6 +24,7 @@ struct TKisuSatz {
 };
 
 struct TKivkSatz {
+    int64_t RowId = 0;  // as in TKisuSatz
     TIntPair Kunde;
     std::string Art;
     int32_t RNr = 0;
