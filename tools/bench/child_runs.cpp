@@ -160,6 +160,9 @@ int RunEvaluationChild(const BenchOptions& o) {
             abortRequested = watch->Requested();
         }
         if (abortRequested) r.abortMs = MsBetween(*abortRequested, end);
+        r.belegeMs = q->FLaufzeiten.Belege * 1000;
+        r.positionenMs = q->FLaufzeiten.Positionen * 1000;
+        r.walkMs = q->FLaufzeiten.Walk * 1000;
         q.reset();
         r.sums = KundenSummenLesen();
         kis::store::RemoveOwnWorkFiles();

@@ -73,6 +73,10 @@ void PrintSize(const SizeMeasurement& s) {
     Row("Auswertung, leerer Filter", s, s.clear);
     Row("Auswertung, typischer Filter", s, s.typical);
     Row("SQL-Summenabfrage (Anker)", s, s.anchor);
+    std::printf("  Phasen der Auswertung mit leerem Filter (Median): Belege %.0f ms, Positionen %.0f ms, "
+                "Kundenlauf %.0f ms\n",
+                MedianOf(s.clear, &RunReport::belegeMs), MedianOf(s.clear, &RunReport::positionenMs),
+                MedianOf(s.clear, &RunReport::walkMs));
     std::printf("  Öffnen der Datenbank (nicht in den Zeiten): Median %.0f ms\n",
                 MedianOf(s.clear, &RunReport::openMs));
     for (const auto& a : s.aborts) {

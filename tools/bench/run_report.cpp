@@ -13,9 +13,9 @@ std::string FormatReport(const RunReport& r) {
     char line[200];
     std::snprintf(line, sizeof line,
                   "finished=%d\nms=%.3f\nhwm_kb=%ld\nstart_rss_kb=%ld\nabort_ms=%.3f\nopen_ms=%.3f\n"
-                  "company_positions=%lld\n",
+                  "company_positions=%lld\nbelege_ms=%.3f\npositionen_ms=%.3f\nwalk_ms=%.3f\n",
                   r.finished ? 1 : 0, r.ms, r.hwmKb, r.startRssKb, r.abortMs, r.openMs,
-                  static_cast<long long>(r.companyPositions));
+                  static_cast<long long>(r.companyPositions), r.belegeMs, r.positionenMs, r.walkMs);
     out += line;
     if (!r.error.empty()) out += "error=" + r.error + "\n";
     out += "sums=" + std::to_string(r.sums.size()) + "\n";
@@ -58,6 +58,9 @@ bool ParseReport(const std::string& text, RunReport& out) {
         else if (key == "abort_ms") out.abortMs = std::stod(value);
         else if (key == "open_ms") out.openMs = std::stod(value);
         else if (key == "company_positions") out.companyPositions = std::stoll(value);
+        else if (key == "belege_ms") out.belegeMs = std::stod(value);
+        else if (key == "positionen_ms") out.positionenMs = std::stod(value);
+        else if (key == "walk_ms") out.walkMs = std::stod(value);
         else if (key == "error") out.error = value;
         else if (key == "sums") {
             count = std::stoul(value);

@@ -25,6 +25,8 @@ struct RunReport {
     double abortMs = -1;    // evaluation stopped on request: time from the request to the end
     double openMs = 0;      // opening the suite database (not part of the run's time)
     int64_t companyPositions = 0;  // anchor: positions in the sales list of the client company
+    // Evaluation: its own phase times (documents read, positions read, customer walk).
+    double belegeMs = 0, positionenMs = 0, walkMs = 0;
     std::string error;
     std::vector<CustomerSum> sums;
 };
