@@ -18,7 +18,7 @@ namespace {
 
 constexpr int kCommitAlle = 200;  // customers per work-file batch
 constexpr int kPumpAlle = 4096;   // positions between looks at the abort flag while reading
-constexpr size_t kStapelSaetze = 4096;  // detail records per batch handed to the writer
+constexpr size_t kStapelSaetze = 2048;  // detail records per batch handed to the writer
 
 std::string TrimCopy(const std::string& s) {
     const size_t b = s.find_first_not_of(' ');

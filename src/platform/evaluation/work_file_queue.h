@@ -58,7 +58,7 @@ struct TKIStapel {
 class TKISchreiber {
 public:
     // Takes the files; they are used only by the writer thread from now on.
-    explicit TKISchreiber(std::unique_ptr<TKIWorkFiles> files, size_t maxStapel = 4);
+    explicit TKISchreiber(std::unique_ptr<TKIWorkFiles> files, size_t maxStapel = 3);
     ~TKISchreiber();  // Beenden; a pending error is dropped
     TKISchreiber(const TKISchreiber&) = delete;
     TKISchreiber& operator=(const TKISchreiber&) = delete;
