@@ -16,6 +16,7 @@
 #include "overview/set_merkmal.h"
 #include "platform/services/orv_info.h"
 #include "platform/services/orv_program.h"
+#include "platform/store/booking.h"
 #include "platform/store/database.h"
 #include "platform/store/work_files.h"
 #include "platform/ui/qt_setup.h"
@@ -73,6 +74,11 @@ int main(int argc, char** argv) {
             return 2;
         }
         kis::store::RemoveStaleWorkFiles();
+        // The program object starts in the first client company (MAND= may choose another),
+        // so captions built before the main window is shown name it; bookings carry the
+        // workstation id.
+        ORVProgramm().SetAktMandant(ORVProgramm().MandantErster());
+        kis::store::ORVBuchung().SetWorkstationId(ORVProgramm().GetRId());
 
         fenster->dm = std::make_unique<TDM>(args);
         fenster->kundenInfo = std::make_unique<TKundenInfo>(fenster->dm.get());
