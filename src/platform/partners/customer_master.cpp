@@ -6,6 +6,7 @@
 
 #include "platform/match/text_match.h"
 #include "platform/partners/gp_data.h"
+#include "platform/partners/gp_satz_sql.h"
 #include "platform/store/booking.h"
 #include "platform/store/database.h"
 #include "platform/store/shared_instance.h"
@@ -101,37 +102,15 @@ void SchreibeMerkmaleUndNummern(const TKundenStamm& k) {
 }  // namespace
 
 std::optional<TKundenStamm> TCustomerMaster::Lesen(const TIntPair& gepNr) {
-    Statement& s = SuiteDb().Cached(
-        "SELECT MANDANT_L, MANDANT_R, ANREDE, NAME, NAME2, VORNAME, SUCHNAME, STRASSE, PLZ, ORT, "
-        "LAND, TELEFON, EMAIL, GEBURTSTAG, GESCHLECHT, STATUS, WERBUNG, SERIENBRIEF, "
-        "KUNDENGRUPPE, FILIALE, ANLAGEDATUM FROM GEP WHERE GEPNR_L = ? AND GEPNR_R = ?");
+    Statement& s = SuiteDb().Cached(std::string("SELECT ") + kGpSpalten +
+                                    " FROM GEP WHERE GEPNR_L = ? AND GEPNR_R = ?");
     s.Bind(1, gepNr.Lnr).Bind(2, gepNr.Rnr);
     if (!s.Step()) {
         s.Reset();
         return std::nullopt;
     }
     TKundenStamm k;
-    k.GepNr = gepNr;
-    k.Mandant = TIntPair(int32_t(s.ColumnInt(0)), int32_t(s.ColumnInt(1)));
-    k.Anrede = s.ColumnText(2);
-    k.Name = s.ColumnText(3);
-    k.Name2 = s.ColumnText(4);
-    k.Vorname = s.ColumnText(5);
-    k.Suchname = s.ColumnText(6);
-    k.Strasse = s.ColumnText(7);
-    k.Plz = s.ColumnText(8);
-    k.Ort = s.ColumnText(9);
-    k.Land = s.ColumnText(10);
-    k.Telefon = s.ColumnText(11);
-    k.Email = s.ColumnText(12);
-    k.Geburtstag = s.ColumnDouble(13);
-    k.Geschlecht = s.ColumnText(14);
-    k.Status = s.ColumnText(15);
-    k.Werbung = s.ColumnInt(16) != 0;
-    k.Serienbrief = s.ColumnInt(17) != 0;
-    k.Kundengruppe = int(s.ColumnInt(18));
-    k.Filiale = int(s.ColumnInt(19));
-    k.Anlagedatum = s.ColumnDouble(20);
+    ReadGpSatz(s, k);
     s.Reset();
     LeseMerkmaleUndNummern(k);
     return k;

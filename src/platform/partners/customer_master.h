@@ -8,6 +8,7 @@
 
 #include "platform/base/datetime.h"
 #include "platform/base/keys.h"
+#include "platform/partners/gp_satz.h"
 
 struct TKundenMerkmal {
     std::string Name;
@@ -19,28 +20,12 @@ struct TKundenNummer {
     std::string Nummer;
 };
 
-struct TKundenStamm {
-    TIntPair GepNr;
-    TIntPair Mandant;
-    std::string Anrede;
-    std::string Name;
-    std::string Name2;
-    std::string Vorname;
-    std::string Suchname;
-    std::string Strasse;
-    std::string Plz;
-    std::string Ort;
-    std::string Land = "D";
-    std::string Telefon;
-    std::string Email;
-    TDateTime Geburtstag = 0;   // 0 = unknown
-    std::string Geschlecht;     // "M", "W", "U" or empty
-    std::string Status = "A";   // "A" active, "P" passive
-    bool Werbung = false;
-    bool Serienbrief = false;
-    int Kundengruppe = 0;
-    int Filiale = 0;
-    TDateTime Anlagedatum = 0;
+// A customer's master data with its attributes and numbers; a new one starts active in "D".
+struct TKundenStamm : TGpSatz {
+    TKundenStamm() {
+        Land = "D";
+        Status = "A";
+    }
     std::vector<TKundenMerkmal> Merkmale;
     std::vector<TKundenNummer> Nummern;
 };

@@ -8,17 +8,6 @@
 
 namespace {
 
-bool IsNumeric(const QVariant& v) {
-    switch (v.typeId()) {
-        case QMetaType::Int:
-        case QMetaType::UInt:
-        case QMetaType::LongLong:
-        case QMetaType::ULongLong:
-        case QMetaType::Double:
-        case QMetaType::Float: return true;
-        default: return false;
-    }
-}
 
 }  // namespace
 
@@ -201,7 +190,7 @@ QVariant TORVDataModel::data(const QModelIndex& idx, int role) const {
         case SortRole: return Value(row, col);
         case Qt::TextAlignmentRole: {
             Qt::Alignment a = Column(col).alignment;
-            if (!a) a = IsNumeric(Value(row, col)) ? Qt::AlignRight : Qt::AlignLeft;
+            if (!a) a = IsNumericVariant(Value(row, col)) ? Qt::AlignRight : Qt::AlignLeft;
             return QVariant::fromValue(a | Qt::AlignVCenter);
         }
         case Qt::CheckStateRole:
@@ -230,4 +219,16 @@ Qt::ItemFlags TORVDataModel::flags(const QModelIndex& idx) const {
     Qt::ItemFlags f = Qt::ItemIsEnabled | Qt::ItemIsSelectable;
     if (markable_ && idx.column() == 0) f |= Qt::ItemIsUserCheckable;
     return f;
+}
+
+bool IsNumericVariant(const QVariant& v) {
+    switch (v.typeId()) {
+        case QMetaType::Int:
+        case QMetaType::UInt:
+        case QMetaType::LongLong:
+        case QMetaType::ULongLong:
+        case QMetaType::Double:
+        case QMetaType::Float: return true;
+        default: return false;
+    }
 }

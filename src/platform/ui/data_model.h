@@ -26,6 +26,9 @@ struct TORVColumn {
 
 // A forward cursor over rows; Next fills one row (values in column order) or returns false at
 // the end. A thrown std::exception ends the reading and is registered.
+// True for the numeric value types; grids right-align and sort them by value.
+bool IsNumericVariant(const QVariant& v);
+
 class TORVRowSource {
 public:
     virtual ~TORVRowSource() = default;

@@ -7,18 +7,6 @@
 
 namespace {
 
-bool IsNumber(const QVariant& v) {
-    switch (v.typeId()) {
-        case QMetaType::Int:
-        case QMetaType::UInt:
-        case QMetaType::LongLong:
-        case QMetaType::ULongLong:
-        case QMetaType::Double:
-        case QMetaType::Float: return true;
-        default: return false;
-    }
-}
-
 bool IsEmpty(const QVariant& v) {
     return !v.isValid() || v.isNull() || (v.typeId() == QMetaType::QString && v.toString().isEmpty());
 }
@@ -42,7 +30,7 @@ bool TORVSortProxy::lessThan(const QModelIndex& left, const QModelIndex& right) 
     const QVariant b = right.data(sortRole());
     const bool ea = IsEmpty(a), eb = IsEmpty(b);
     if (ea || eb) return ea && !eb;
-    if (IsNumber(a) && IsNumber(b)) return a.toDouble() < b.toDouble();
+    if (IsNumericVariant(a) && IsNumericVariant(b)) return a.toDouble() < b.toDouble();
     if (a.typeId() == QMetaType::QDate && b.typeId() == QMetaType::QDate) return a.toDate() < b.toDate();
     if (a.typeId() == QMetaType::QDateTime && b.typeId() == QMetaType::QDateTime)
         return a.toDateTime() < b.toDateTime();
