@@ -41,6 +41,7 @@ std::unique_ptr<kis::store::Database> OpenSuite(const std::string& path) {
     const auto work = std::filesystem::path(path).parent_path() / "work";
     std::filesystem::create_directories(work);
     kis::store::SetWorkDir(work.string());
+    kis::store::RemoveStaleWorkFiles();  // left by a run that was killed
     ORVProgramm().SetAktMandant(ORVProgramm().MandantErster());
     return db;
 }
@@ -132,6 +133,7 @@ int RunEvaluationChild(const BenchOptions& o) {
         if (o.filter == "typical") TypischerFilter(filter);
         r.startRssKb = CurrentRssKb();
 
+        const double cpuStart = CpuMs();
         const Clock::time_point start = Clock::now();
         auto q = std::make_unique<TMerovaQuery>();
         q->Init();
@@ -154,6 +156,7 @@ int RunEvaluationChild(const BenchOptions& o) {
         r.finished = q->ExecuteKI();
         const Clock::time_point end = Clock::now();
         r.ms = MsBetween(start, end);
+        r.cpuMs = CpuMs() - cpuStart;
         r.hwmKb = PeakRssKb();
         if (watch) {
             watch->Finish();
@@ -189,10 +192,12 @@ int RunAnchorChild(const BenchOptions& o) {
         a.MitOffenenVorgaengen = kennung != "INSTBB00" && kennung != "INSTCC00";
         r.startRssKb = CurrentRssKb();
 
+        const double cpuStart = CpuMs();
         const Clock::time_point start = Clock::now();
         std::vector<TKundenUmsatz> rows;
         UmsatzJeKunde(a, [&](const TKundenUmsatz& u) { rows.push_back(u); });
         r.ms = MsBetween(start, Clock::now());
+        r.cpuMs = CpuMs() - cpuStart;
         r.hwmKb = PeakRssKb();
         r.finished = true;
         r.companyPositions = VerkaufspositionenAnzahl(a.VerkaufsMandant);

@@ -32,7 +32,7 @@ int main(int argc, char** argv) {
         std::filesystem::create_directories(o.dir);
         if (!o.csv.empty() && !(csv = std::fopen(o.csv.c_str(), "w")))
             throw std::runtime_error("Die CSV-Datei " + o.csv + " kann nicht geschrieben werden.");
-        if (csv) std::fprintf(csv, "size;run;round;ms;hwm_kb;child_maxrss_kb;finished\n");
+        if (csv) std::fprintf(csv, "size;run;round;ms;cpu_ms;hwm_kb;child_maxrss_kb;finished\n");
         std::cout << "Rechner: " << MachineDescription() << std::endl;
         for (const auto& size : o.sizes) {
             std::cout << "\nGröße " << size << ":" << std::endl;

@@ -25,8 +25,8 @@ Measured RunMeasured(const std::vector<std::string>& args) {
 
 void Csv(std::FILE* csv, const std::string& size, const char* run, int round, const Measured& m) {
     if (!csv) return;
-    std::fprintf(csv, "%s;%s;%d;%.3f;%ld;%ld;%d\n", size.c_str(), run, round, m.report.ms,
-                 m.report.hwmKb, m.childMaxRssKb, m.report.finished ? 1 : 0);
+    std::fprintf(csv, "%s;%s;%d;%.3f;%.3f;%ld;%ld;%d\n", size.c_str(), run, round, m.report.ms,
+                 m.report.cpuMs, m.report.hwmKb, m.childMaxRssKb, m.report.finished ? 1 : 0);
     std::fflush(csv);
 }
 

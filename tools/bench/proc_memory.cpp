@@ -1,5 +1,7 @@
 #include "proc_memory.h"
 
+#include <sys/resource.h>
+
 #include <cstdlib>
 #include <fstream>
 #include <string>
@@ -19,5 +21,12 @@ long StatusValueKb(const char* key) {
 
 long PeakRssKb() { return StatusValueKb("VmHWM"); }
 long CurrentRssKb() { return StatusValueKb("VmRSS"); }
+
+double CpuMs() {
+    rusage ru{};
+    ::getrusage(RUSAGE_SELF, &ru);
+    auto ms = [](const timeval& t) { return t.tv_sec * 1000.0 + t.tv_usec / 1000.0; };
+    return ms(ru.ru_utime) + ms(ru.ru_stime);
+}
 
 }  // namespace kis::bench

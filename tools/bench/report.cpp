@@ -38,6 +38,11 @@ double NsPerPosition(const SizeMeasurement& s) {
     return s.companyPositions ? MedianMs(s.clear) * 1e6 / double(s.companyPositions) : 0;
 }
 
+double CpuNsPerPosition(const SizeMeasurement& s) {
+    return s.companyPositions ? MedianOf(s.clear, &RunReport::cpuMs) * 1e6 / double(s.companyPositions)
+                              : 0;
+}
+
 double Ratio(const SizeMeasurement& s) {
     const double anchor = MedianMs(s.anchor);
     return anchor > 0 ? MedianMs(s.clear) / anchor : 0;
@@ -54,9 +59,10 @@ double PeakOfEvaluations(const SizeMeasurement& s) { return std::max(PeakMb(s.cl
 void Row(const char* what, const SizeMeasurement& s, const std::vector<Measured>& runs) {
     std::vector<double> v;
     for (const auto& m : runs) v.push_back(m.report.ms);
-    std::printf("  %-30s %9.0f %8.0f %8.0f %12.0f %12.0f %9.1f\n", what, Median(v),
+    std::printf("  %-30s %9.0f %8.0f %8.0f %8.0f %12.0f %12.0f %9.1f\n", what, Median(v),
                 *std::min_element(v.begin(), v.end()), *std::max_element(v.begin(), v.end()),
-                PerSecond(s.companyPositions, runs), PerSecond(s.positions, runs), PeakMb(runs));
+                MedianOf(runs, &RunReport::cpuMs), PerSecond(s.companyPositions, runs),
+                PerSecond(s.positions, runs), PeakMb(runs));
 }
 
 const char* Verdict(bool ok) { return ok ? "erreicht" : "VERFEHLT"; }
@@ -68,8 +74,8 @@ void PrintSize(const SizeMeasurement& s) {
                 "Belegen der Kunden (%s)\n",
                 s.size.c_str(), s.customers, static_cast<long long>(s.companyPositions),
                 static_cast<long long>(s.positions), s.db.c_str());
-    std::printf("  %-30s %9s %8s %8s %12s %12s %9s\n", "Lauf", "Median ms", "min ms", "max ms",
-                "Pos./s Verk.", "Pos./s Bel.", "Spitze MB");
+    std::printf("  %-30s %9s %8s %8s %8s %12s %12s %9s\n", "Lauf", "Median ms", "min ms", "max ms",
+                "CPU ms", "Pos./s Verk.", "Pos./s Bel.", "Spitze MB");
     Row("Auswertung, leerer Filter", s, s.clear);
     Row("Auswertung, typischer Filter", s, s.typical);
     Row("SQL-Summenabfrage (Anker)", s, s.anchor);
@@ -100,6 +106,8 @@ void PrintSize(const SizeMeasurement& s) {
     std::printf("sql_aggregate_ms_%s=%.0f\n", n, MedianMs(s.anchor));
     std::printf("positions_per_second_%s=%.0f\n", n, PerSecond(s.companyPositions, s.clear));
     std::printf("ns_per_position_%s=%.1f\n", n, NsPerPosition(s));
+    std::printf("eval_clear_cpu_ms_%s=%.0f\n", n, MedianOf(s.clear, &RunReport::cpuMs));
+    std::printf("sql_aggregate_cpu_ms_%s=%.0f\n", n, MedianOf(s.anchor, &RunReport::cpuMs));
     std::printf("peak_rss_mb_%s=%.1f\n", n, PeakOfEvaluations(s));
     std::printf("abort_ms_%s=%.1f\n", n, WorstAbortMs(s));
     std::printf("ratio_vs_sql_aggregate_%s=%.2f\n", n, Ratio(s));
@@ -128,8 +136,10 @@ bool PrintVerdict(const std::vector<SizeMeasurement>& all) {
         std::printf("  large: Spitze < %.0f MB: %s\n", kMaxPeakMb, Verdict(PeakOfEvaluations(l) < kMaxPeakMb));
         if (medium && NsPerPosition(*medium) > 0) {
             const double growth = NsPerPosition(l) / NsPerPosition(*medium);
-            std::printf("  large: Kosten je Position %.2fx medium (<= %.2fx): %s\n", growth,
-                        kMaxCostGrowth, Verdict(growth <= kMaxCostGrowth));
+            std::printf("  large: Kosten je Position %.2fx medium (<= %.2fx): %s"
+                        " (Prozessorzeit je Position: %.2fx)\n",
+                        growth, kMaxCostGrowth, Verdict(growth <= kMaxCostGrowth),
+                        CpuNsPerPosition(l) / CpuNsPerPosition(*medium));
         }
     }
     return same;

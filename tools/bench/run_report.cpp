@@ -12,9 +12,9 @@ std::string FormatReport(const RunReport& r) {
     std::string out;
     char line[200];
     std::snprintf(line, sizeof line,
-                  "finished=%d\nms=%.3f\nhwm_kb=%ld\nstart_rss_kb=%ld\nabort_ms=%.3f\nopen_ms=%.3f\n"
+                  "finished=%d\nms=%.3f\ncpu_ms=%.3f\nhwm_kb=%ld\nstart_rss_kb=%ld\nabort_ms=%.3f\nopen_ms=%.3f\n"
                   "company_positions=%lld\nbelege_ms=%.3f\npositionen_ms=%.3f\nwalk_ms=%.3f\n",
-                  r.finished ? 1 : 0, r.ms, r.hwmKb, r.startRssKb, r.abortMs, r.openMs,
+                  r.finished ? 1 : 0, r.ms, r.cpuMs, r.hwmKb, r.startRssKb, r.abortMs, r.openMs,
                   static_cast<long long>(r.companyPositions), r.belegeMs, r.positionenMs, r.walkMs);
     out += line;
     if (!r.error.empty()) out += "error=" + r.error + "\n";
@@ -56,6 +56,7 @@ bool ParseReport(const std::string& text, RunReport& out) {
         else if (key == "hwm_kb") out.hwmKb = std::stol(value);
         else if (key == "start_rss_kb") out.startRssKb = std::stol(value);
         else if (key == "abort_ms") out.abortMs = std::stod(value);
+        else if (key == "cpu_ms") out.cpuMs = std::stod(value);
         else if (key == "open_ms") out.openMs = std::stod(value);
         else if (key == "company_positions") out.companyPositions = std::stoll(value);
         else if (key == "belege_ms") out.belegeMs = std::stod(value);

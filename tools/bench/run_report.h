@@ -20,6 +20,7 @@ struct CustomerSum {
 struct RunReport {
     bool finished = false;  // the run ended normally (evaluation: ExecuteKI returned true)
     double ms = 0;          // wall time of the run
+    double cpuMs = 0;       // processor time of the run, all threads
     long hwmKb = 0;         // peak resident memory when the run ended
     long startRssKb = 0;    // resident memory before the run (program and open database)
     double abortMs = -1;    // evaluation stopped on request: time from the request to the end
