@@ -17,7 +17,9 @@ Measured RunMeasured(const std::vector<std::string>& args) {
     if (!ParseReport(c.report, m.report) || !c.exited || c.status != 0) {
         std::string why = m.report.error.empty() ? "kein lesbarer Bericht" : m.report.error;
         if (!c.exited) why += ", durch ein Signal beendet";
-        throw std::runtime_error("Messlauf " + args.front() + " " + args[2] + " fehlgeschlagen: " + why);
+        std::string run;
+        for (const auto& a : args) run += " " + a;
+        throw std::runtime_error("Messlauf" + run + " fehlgeschlagen: " + why);
     }
     m.childMaxRssKb = c.maxRssKb;
     return m;
