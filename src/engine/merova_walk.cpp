@@ -44,6 +44,20 @@ const char* ArtText(TPosArt art) {
     }
 }
 
+// The size as "%.3d" writes it (at least three digits), without the cost of a format call.
+void GroesseText(int32_t v, std::string& out) {
+    char buf[12];
+    int n = 0;
+    uint32_t u = v < 0 ? 0u : uint32_t(v);
+    do {
+        buf[n++] = char('0' + u % 10);
+        u /= 10;
+    } while (u != 0);
+    while (n < 3) buf[n++] = '0';
+    out.resize(size_t(n));
+    for (int i = 0; i < n; ++i) out[size_t(i)] = buf[n - 1 - i];
+}
+
 bool KundeKleiner(const TLfnrEintrag& e, const TIntPair& k) { return e.Kunde < k; }
 bool KleinerKunde(const TIntPair& k, const TLfnrEintrag& e) { return k < e.Kunde; }
 
@@ -338,9 +352,7 @@ void TMerovaQuery::ExecuteKI_LST_Add(const TKompaktPosition& p) {
         pos.Datum = p.Datum;
         pos.Filiale = p.Filiale;
         pos.ArtikelNr = p.ArtikelNr;
-        char groesse[16];
-        std::snprintf(groesse, sizeof groesse, "%.3d", p.Groesse < 0 ? 0 : p.Groesse);
-        pos.Groesse = groesse;
+        GroesseText(p.Groesse, pos.Groesse);
         pos.IstVk = v;
         pos.SollVk = s;
         pos.Menge = q;

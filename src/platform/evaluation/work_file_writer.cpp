@@ -2,6 +2,8 @@
 
 #include <sqlite3.h>
 
+#include "platform/evaluation/kivk_insert.h"
+
 #include "platform/store/database.h"
 #include "platform/store/store_error.h"
 
@@ -33,54 +35,6 @@ void BindRowId(sqlite3_stmt* st, int idx, int64_t rowid) {
         sqlite3_bind_int64(st, idx, rowid);
 }
 
-constexpr int kKivkSpalten = 33;
-
-std::string KivkInsertSql(int zeilen) {
-    std::string sql =
-        "INSERT INTO KIVKFILE (rowid, KUNDE_L, KUNDE_R, ART, RNR, LNR, POSNR, BELEGART, "
-        "BELEGLNR, BELEGRNR, ATKNR1, ATKNR2, DATUM, FILIALE, ARTIKELNR_L, ARTIKELNR_R, "
-        "ARTIKELNR_S, LIEFNAME, LIEFART, MERKMAL1, MERKMAL2, MERKMAL3, MERKMAL4, MERKMAL5, "
-        "MERKMAL6, GROESSE, VKKZ, ISTVK, SOLLVK, MENGE, GESWERT, GESMENGE, ANZPOS) VALUES ";
-    std::string zeile = "(?";
-    for (int i = 1; i < kKivkSpalten; ++i) zeile += ", ?";
-    zeile += ")";
-    for (int z = 0; z < zeilen; ++z) sql += (z ? ", " : "") + zeile;
-    return sql;
-}
-
-// Binds one detail record from parameter i on; returns the next free parameter.
-int BindKivk(sqlite3_stmt* h, int i, const TKivkSatz& s) {
-    BindRowId(h, i++, s.RowId);
-    sqlite3_bind_int(h, i++, s.Kunde.Lnr);
-    sqlite3_bind_int(h, i++, s.Kunde.Rnr);
-    BindText(h, i++, s.Art);
-    sqlite3_bind_int(h, i++, s.RNr);
-    sqlite3_bind_int(h, i++, s.LNr);
-    sqlite3_bind_int(h, i++, s.PosNr);
-    BindText(h, i++, s.BelegArt);
-    sqlite3_bind_int(h, i++, s.BelegLNr);
-    sqlite3_bind_int(h, i++, s.BelegRNr);
-    sqlite3_bind_int(h, i++, s.AtkNr1);
-    sqlite3_bind_int(h, i++, s.AtkNr2);
-    sqlite3_bind_double(h, i++, s.Datum);
-    sqlite3_bind_int(h, i++, s.Filiale);
-    sqlite3_bind_int(h, i++, s.ArtikelNr.Lnr);
-    sqlite3_bind_int(h, i++, s.ArtikelNr.Rnr);
-    sqlite3_bind_int(h, i++, s.ArtikelNr.Snr);
-    BindText(h, i++, s.LiefName);
-    BindText(h, i++, s.LiefArt);
-    for (const auto& m : s.Merkmal) BindText(h, i++, m);
-    BindText(h, i++, s.Groesse);
-    BindText(h, i++, s.VkKz);
-    sqlite3_bind_double(h, i++, double(s.IstVk));
-    sqlite3_bind_double(h, i++, double(s.SollVk));
-    sqlite3_bind_int(h, i++, s.Menge);
-    sqlite3_bind_double(h, i++, double(s.GesWert));
-    sqlite3_bind_int(h, i++, s.GesMenge);
-    sqlite3_bind_int(h, i++, s.AnzPos);
-    return i;
-}
-
 }  // namespace
 
 TKIWorkFiles::TKIWorkFiles(std::shared_ptr<Database> kisu, std::shared_ptr<Database> kivk)
@@ -95,8 +49,10 @@ TKIWorkFiles::TKIWorkFiles(std::shared_ptr<Database> kisu, std::shared_ptr<Datab
     updKisu_ = Statement(kisu_->Handle(),
                          "UPDATE KISUFILE SET SELUMSATZ = ?, SELMENGE = ?, GESUMSATZ = ?, "
                          "GESMENGE = ? WHERE rowid = ?");
-    insKivk_ = Statement(kivk_->Handle(), KivkInsertSql(1));
-    insKivkMehrfach_ = Statement(kivk_->Handle(), KivkInsertSql(kMehrfach));
+    for (int f = 0; f < kKivkFormen; ++f) {
+        insKivk_[f] = Statement(kivk_->Handle(), KivkInsertSql(TKivkForm(f), 1));
+        insKivkMehrfach_[f] = Statement(kivk_->Handle(), KivkInsertSql(TKivkForm(f), kMehrfach));
+    }
     updKivk_ = Statement(kivk_->Handle(),
                          "UPDATE KIVKFILE SET ISTVK = ?, SOLLVK = ?, MENGE = ? WHERE rowid = ?");
     delBelegArt_ = Statement(kivk_->Handle(),
@@ -141,19 +97,38 @@ void TKIWorkFiles::UpdateKisuSummen(int64_t rowid, const TKisuSatz& s) {
 }
 
 int64_t TKIWorkFiles::InsertKivk(const TKivkSatz& s) {
-    BindKivk(insKivk_.Handle(), 1, s);
-    Step(insKivk_);
+    const TKivkForm f = KivkForm(s);
+    Statement& st = insKivk_[int(f)];
+    BindKivk(st.Handle(), 1, s, f);
+    Step(st);
     return kivk_->LastInsertRowId();
 }
 
 void TKIWorkFiles::InsertKivkMehrere(const TKivkSatz* s, size_t n) {
-    sqlite3_stmt* h = insKivkMehrfach_.Handle();
-    for (; n >= size_t(kMehrfach); n -= size_t(kMehrfach)) {
+    for (size_t i = 0; i < n; ++i)
+        if (s[i].RowId == 0) {
+            // The file numbers these records: they must go in their order.
+            for (; n > 0; --n) InsertKivk(*s++);
+            return;
+        }
+    // Numbered records may go in any order; each form collects its own multi-row statement.
+    const TKivkSatz* offen[kKivkFormen][kMehrfach];
+    int anzahl[kKivkFormen] = {};
+    for (; n > 0; --n, ++s) {
+        const int f = int(KivkForm(*s));
+        offen[f][anzahl[f]++] = s;
+        if (anzahl[f] < kMehrfach) continue;
+        Statement& st = insKivkMehrfach_[f];
         int i = 1;
-        for (int z = 0; z < kMehrfach; ++z) i = BindKivk(h, i, *s++);
-        Step(insKivkMehrfach_);
+        for (int z = 0; z < kMehrfach; ++z) i = BindKivk(st.Handle(), i, *offen[f][z], TKivkForm(f));
+        Step(st);
+        anzahl[f] = 0;
     }
-    for (; n > 0; --n) InsertKivk(*s++);
+    for (int f = 0; f < kKivkFormen; ++f)
+        for (int z = 0; z < anzahl[f]; ++z) {
+            BindKivk(insKivk_[f].Handle(), 1, *offen[f][z], TKivkForm(f));
+            Step(insKivk_[f]);
+        }
 }
 
 void TKIWorkFiles::Commit() {

@@ -5,6 +5,7 @@
 #include <cstdint>
 #include <memory>
 
+#include "platform/evaluation/kivk_insert.h"
 #include "platform/evaluation/work_records.h"
 #include "platform/store/statement.h"
 
@@ -27,6 +28,7 @@ public:
 
     int64_t InsertKivk(const TKivkSatz& s);
     // Appends n records with as few statements as possible (kMehrfach rows per statement).
+    // Records with their own row ids may be written in another order than given.
     void InsertKivkMehrere(const TKivkSatz* s, size_t n);
     // Commits both files and opens their next batch.
     void Commit();
@@ -48,6 +50,8 @@ public:
 private:
     std::shared_ptr<kis::store::Database> kisu_;
     std::shared_ptr<kis::store::Database> kivk_;
-    kis::store::Statement insKisu_, updKisu_, insKivk_, insKivkMehrfach_, updKivk_, delBelegArt_, delBelegPos_, delBeleg_,
+    kis::store::Statement insKisu_, updKisu_, updKivk_, delBelegArt_, delBelegPos_, delBeleg_,
         delKunde_;
+    // One single-row and one multi-row insert per record form (see kivk_insert.h).
+    kis::store::Statement insKivk_[kKivkFormen], insKivkMehrfach_[kKivkFormen];
 };
