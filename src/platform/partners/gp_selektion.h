@@ -5,6 +5,7 @@
 // customers are read once into a set, so most customers are rejected without a read. Each
 // remaining check is one indexed read of the customer plus, only when such criteria exist,
 // one read of its attributes and one of its numbers.
+#include <atomic>
 #include <memory>
 #include <string>
 #include <unordered_set>
@@ -62,7 +63,7 @@ private:
 
     TGpSelektFilter filter_;
     bool compiled_ = false;
-    bool stop_ = false;
+    std::atomic<bool> stop_{false};  // may be set from another thread to stop a run
     TGpSchluessel schluessel_ = TGpSchluessel::GepNr;
     std::unordered_set<TIntPair> kandidaten_;
     bool mitKandidaten_ = false;
