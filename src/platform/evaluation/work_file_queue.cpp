@@ -82,11 +82,17 @@ void TKISchreiber::Lauf() {
 }
 
 void TKISchreiber::Ausfuehren(const TKIStapel& s) {
-    size_t kivk = 0, kisu = 0;
+    // Detail inserts are collected over the orders that leave the detail file alone (the
+    // customer sums file is another file), so that a batch fills whole multi-row statements
+    // instead of one short run per customer.
+    size_t kivk = 0, kisu = 0, offenAb = 0;
+    auto schreiben = [&] {
+        files_->InsertKivkMehrere(s.kivk.data() + offenAb, kivk - offenAb);
+        offenAb = kivk;
+    };
     for (const TKIAuftrag& a : s.auftraege) {
         switch (a.art) {
             case TKIAuftrag::InsKivk:
-                files_->InsertKivkMehrere(s.kivk.data() + kivk, a.anzahl);
                 kivk += a.anzahl;
                 break;
             case TKIAuftrag::InsKisu:
@@ -102,20 +108,26 @@ void TKISchreiber::Ausfuehren(const TKIStapel& s) {
                 break;
             }
             case TKIAuftrag::UpdKivk:
+                schreiben();
                 files_->UpdateKivkSummen(a.rowid, a.wert1, a.wert2, a.menge1);
                 break;
             case TKIAuftrag::DelBelegPos:
+                schreiben();
                 files_->DeleteBelegPositionen(a.kunde, a.rnr, a.lnr);
                 break;
             case TKIAuftrag::DelBeleg:
+                schreiben();
                 files_->DeleteBeleg(a.kunde, a.rnr, a.lnr);
                 break;
             case TKIAuftrag::DelKunde:
+                schreiben();
                 files_->DeleteKunde(a.kunde);
                 break;
             case TKIAuftrag::Commit:
+                schreiben();
                 files_->Commit();
                 break;
         }
     }
+    schreiben();
 }
