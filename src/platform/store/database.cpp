@@ -5,6 +5,7 @@
 #include <cstdio>
 #include <filesystem>
 #include <fstream>
+#include <vector>
 
 #include "platform/base/german_collation.h"
 #include "platform/store/schema.h"
@@ -15,6 +16,9 @@ namespace kis::store {
 namespace {
 
 Database* g_suite = nullptr;
+
+// Files up to this size are checked completely when opened.
+constexpr std::uintmax_t kFullCheckLimit = 256ull * 1024 * 1024;
 
 int CollateGerman(void*, int la, const void* a, int lb, const void* b) {
     return text::GermanCompare(std::string_view(static_cast<const char*>(a), size_t(la)),
@@ -152,12 +156,26 @@ void Database::CheckSuiteFile() {
         throw StoreError("Die Datenbank \"" + path_ + "\" hat die Schemaversion " +
                          std::to_string(version) + "; dieses Programm kennt nur bis Version " +
                          std::to_string(kSuiteSchemaVersion) + ". Bitte das Programm aktualisieren.");
-    sqlite3_stmt* st = nullptr;
-    bool ok = sqlite3_prepare_v2(db_, "PRAGMA quick_check", -1, &st, nullptr) == SQLITE_OK &&
-              sqlite3_step(st) == SQLITE_ROW &&
-              std::string(reinterpret_cast<const char*>(sqlite3_column_text(st, 0))) == "ok";
-    sqlite3_finalize(st);
-    if (!ok) throw StoreError("Die Datenbank \"" + path_ + "\" ist beschädigt.");
+    // A full check reads the whole file, which costs seconds on a head office's database at
+    // every start. Large files get the schema and the master tables checked here; damage
+    // elsewhere surfaces as an error when it is read, and bookings roll back then.
+    std::error_code ec;
+    const auto size = std::filesystem::file_size(path_, ec);
+    std::vector<std::string> checks;
+    if (ec || size <= kFullCheckLimit) {
+        checks.push_back("PRAGMA quick_check");
+    } else {
+        for (const char* table : {"sqlite_schema", "MANDANT", "PARAMETER", "EINSTELLUNG", "KULI"})
+            checks.push_back(std::string("PRAGMA quick_check(") + table + ")");
+    }
+    for (const auto& sql : checks) {
+        sqlite3_stmt* st = nullptr;
+        const bool ok = sqlite3_prepare_v2(db_, sql.c_str(), -1, &st, nullptr) == SQLITE_OK &&
+                        sqlite3_step(st) == SQLITE_ROW &&
+                        std::string(reinterpret_cast<const char*>(sqlite3_column_text(st, 0))) == "ok";
+        sqlite3_finalize(st);
+        if (!ok) throw StoreError("Die Datenbank \"" + path_ + "\" ist beschädigt.");
+    }
 }
 
 void Database::CreateSchema() {
