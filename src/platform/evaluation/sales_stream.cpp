@@ -53,8 +53,8 @@ std::vector<TLfnrEintrag> LeseBelegIndex(const TIntPair& mandant) {
 TLSTScan::TLSTScan(const TIntPair& mandant)
     : st_(SuiteDb().Handle(),
           "SELECT RNR, LNR, POSNR, ART, DATUM, FILIALE, ARTIKELNR_L, ARTIKELNR_R, ARTIKELNR_S, "
-          "GROESSE, VKKZ, ISTVK, SOLLVK, REDSOLLVK, NACHLASS, MENGE, BONUS1ART, BONUS1_L, "
-          "BONUS1_R, BONUS1_S, BONUS2ART, BONUS2_L, BONUS2_R, BONUS2_S FROM LST NOT INDEXED "
+          "GROESSE, VKKZ, ISTVK, SOLLVK, REDSOLLVK, NACHLASS, MENGE, BONUS1ART, BONUS2ART "
+          "FROM LST NOT INDEXED "
           "WHERE MANDANT_L = ? AND MANDANT_R = ? AND POSNR BETWEEN 0 AND 9999 ORDER BY rowid"),
       mandant_(mandant) {
     st_.Bind(1, mandant.Lnr).Bind(2, mandant.Rnr);
@@ -82,11 +82,7 @@ bool TLSTScan::Next(TLSTPosition& p) {
     p.Nachlass = sqlite3_column_double(h, 14);
     p.Menge = sqlite3_column_int(h, 15);
     AssignText(p.Bonus1Art, h, 16);
-    p.Bonus1 = TInt32Trio(sqlite3_column_int(h, 17), sqlite3_column_int(h, 18),
-                          sqlite3_column_int(h, 19));
-    AssignText(p.Bonus2Art, h, 20);
-    p.Bonus2 = TInt32Trio(sqlite3_column_int(h, 21), sqlite3_column_int(h, 22),
-                          sqlite3_column_int(h, 23));
+    AssignText(p.Bonus2Art, h, 17);
     return true;
 }
 

@@ -31,6 +31,8 @@ std::vector<TLfnrEintrag> LeseBelegIndex(const TIntPair& mandant);
 
 // Streams the sales positions of a client company with position numbers 0 to 9999, in file
 // order. One statement for the whole run; the position object is reused between rows.
+// The bonus references (Bonus1, Bonus2) are not read and stay as they are: a run tests only
+// whether a position carries a bonus kind, and six columns less per row shorten the scan.
 class TLSTScan {
 public:
     explicit TLSTScan(const TIntPair& mandant);
