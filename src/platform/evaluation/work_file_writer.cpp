@@ -2,8 +2,6 @@
 
 #include <sqlite3.h>
 
-#include <exception>
-
 #include "platform/evaluation/kivk_insert.h"
 
 #include "platform/store/database.h"
@@ -37,29 +35,6 @@ void BindRowId(sqlite3_stmt* st, int idx, int64_t rowid) {
         sqlite3_bind_int64(st, idx, rowid);
 }
 
-// The detail file of a run starts empty; rebuilt with 16 KiB pages, its two b-trees need
-// fewer page splits and fewer levels for millions of records. The open batch is committed
-// (nothing is written yet) and opened again, as Commit does; without a rebuild the file
-// simply keeps its pages.
-void GrosseSeiten(Database& db) {
-    sqlite3* h = db.Handle();
-    {
-        Statement seite(h, "PRAGMA page_size");
-        if (!seite.Step() || seite.ColumnInt(0) >= 16384) return;
-        Statement leer(h, "SELECT 1 FROM KIVKFILE LIMIT 1");
-        if (leer.Step()) return;
-    }
-    const bool batch = db.InTransaction();
-    if (batch) db.Commit();
-    try {
-        db.Exec("PRAGMA page_size=16384");
-        db.Exec("VACUUM");
-    } catch (const std::exception&) {
-        // A statement of the file still runs: keep the pages as they are.
-    }
-    if (batch) db.Begin();
-}
-
 }  // namespace
 
 TKIWorkFiles::TKIWorkFiles(std::shared_ptr<Database> kisu, std::shared_ptr<Database> kivk)
@@ -67,7 +42,6 @@ TKIWorkFiles::TKIWorkFiles(std::shared_ptr<Database> kisu, std::shared_ptr<Datab
     // The detail file grows by millions of records in one run; a larger page cache keeps the
     // pages of its index and of the batch in memory until the batch is committed.
     kivk_->Exec("PRAGMA cache_size=-16384");
-    GrosseSeiten(*kivk_);
     insKisu_ = Statement(kisu_->Handle(),
                          "INSERT INTO KISUFILE (rowid, KUNDE_L, KUNDE_R, ART, NAME, VORNAME, "
                          "SELUMSATZ, SELMENGE, GESUMSATZ, GESMENGE) "
