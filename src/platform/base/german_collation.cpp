@@ -1,5 +1,6 @@
 #include "platform/base/german_collation.h"
 
+#include <algorithm>
 #include <cstdint>
 
 namespace kis::text {
@@ -80,8 +81,30 @@ std::string FoldCase(std::string_view s) {
     return out;
 }
 
+namespace {
+bool IsAscii(std::string_view s) {
+    for (char c : s)
+        if (static_cast<unsigned char>(c) >= 0x80) return false;
+    return true;
+}
+
+char LowerAscii(char c) { return c >= 'A' && c <= 'Z' ? char(c + 32) : c; }
+}  // namespace
+
 int GermanCompare(std::string_view a, std::string_view b) {
-    // Fast path for plain ASCII without letters that fold: compare case-insensitively.
+    // Name indexes compare millions of times: plain ASCII names need no sort keys, their
+    // primary order is the case-insensitive one and the exact text decides ties.
+    if (IsAscii(a) && IsAscii(b)) {
+        const size_t n = std::min(a.size(), b.size());
+        for (size_t i = 0; i < n; ++i) {
+            const char ca = LowerAscii(a[i]);
+            const char cb = LowerAscii(b[i]);
+            if (ca != cb) return ca < cb ? -1 : 1;
+        }
+        if (a.size() != b.size()) return a.size() < b.size() ? -1 : 1;
+        if (int c = a.compare(b)) return c < 0 ? -1 : 1;
+        return 0;
+    }
     const std::string ka = GermanSortKey(a);
     const std::string kb = GermanSortKey(b);
     if (int c = ka.compare(kb)) return c < 0 ? -1 : 1;
