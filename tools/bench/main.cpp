@@ -19,6 +19,12 @@ int main(int argc, char** argv) {
     using namespace kis::bench;
     BenchOptions o;
     std::string error;
+    for (int i = 1; i < argc; ++i) {
+        if (std::string(argv[i]) == "--help" || std::string(argv[i]) == "-h") {
+            std::cout << kUsage;
+            return 0;
+        }
+    }
     if (!ParseOptions(std::vector<std::string>(argv + 1, argv + argc), o, error)) {
         std::cerr << "kis-bench: " << error << "\n" << kUsage;
         return 2;
