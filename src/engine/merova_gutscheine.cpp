@@ -60,18 +60,8 @@ void TMerovaQuery::ZM_GS_Einloesung(const std::vector<TIntPair>& verkaufteGutsch
 
         for (const Einloesung& e : liste) {
             const long double a = (e.Storno ? -1 : 1) * e.Betrag;
-            FKISUSumme.SelUmsatz += a;
-            FKISUSumme.GesUmsatz += a;
-            FKISURec.SelUmsatz += a;
-            FKISURec.GesUmsatz += a;
-            FKIVKSumme.IstVk += a;
-            FKIVKSumme.SollVk += a;
-            FKIVKSumme.GesWert += a;
-            FKIVKBeleg.Datum = e.Datum;
-            FKIVKBeleg.IstVk += a;
-            FKIVKBeleg.SollVk += a;
-            FKIVKBeleg.GesWert += a;
-            ++FKIVKBeleg.AnzPos;
+            // A redemption counts like a selected position of value a and no quantity.
+            Aufsummieren(a, a, 0, true, e.Datum);
             TKivkSatz& r = KivkAnhaengen();
             r.Kunde = FKISURec.Kunde;
             r.Art = "A7";

@@ -200,6 +200,9 @@ private:
     void ExecuteKI_Beleg_Ende();
     void ExecuteKI_Positionen(int32_t rnr, int32_t lnr);
     void ExecuteKI_LST_Add(const TKompaktPosition& p);
+    // Adds a position's value v, list value s and quantity q to the totals, the customer, his
+    // summary and the current document; the selected sums only when sel is set.
+    void Aufsummieren(long double v, long double s, int32_t q, bool sel, TDateTime datum);
     void ExecuteKI_Totals();
     bool ExecuteKI_Done();
     bool DoGet_KULI_First();

@@ -321,27 +321,8 @@ void TMerovaQuery::ExecuteKI_LST_Add(const TKompaktPosition& p) {
     try {
         const long double v = p.IstVk, s = p.SollVk;
         const int32_t q = p.Menge;
-        FKISUSumme.GesUmsatz += v;
-        FKISUSumme.GesMenge += q;
-        FKISURec.GesUmsatz += v;
-        FKISURec.GesMenge += q;
-        FKIVKSumme.GesWert += v;
-        FKIVKSumme.GesMenge += q;
-        FKIVKBeleg.GesWert += v;
-        FKIVKBeleg.GesMenge += q;
+        Aufsummieren(v, s, q, p.Selektiert, p.Datum);
         if (!p.Selektiert) return;
-        FKISUSumme.SelUmsatz += v;
-        FKISUSumme.SelMenge += q;
-        FKISURec.SelUmsatz += v;
-        FKISURec.SelMenge += q;
-        FKIVKSumme.IstVk += v;
-        FKIVKSumme.SollVk += s;
-        FKIVKSumme.Menge += q;
-        FKIVKBeleg.Datum = p.Datum;
-        FKIVKBeleg.IstVk += v;
-        FKIVKBeleg.SollVk += s;
-        FKIVKBeleg.Menge += q;
-        ++FKIVKBeleg.AnzPos;
 
         TKivkSatz& pos = KivkAnhaengen();
         pos.Kunde = FKISURec.Kunde;
@@ -364,6 +345,31 @@ void TMerovaQuery::ExecuteKI_LST_Add(const TKompaktPosition& p) {
                                         FKISURec.Kunde.ToString() + " LST ProtNr: " + key,
                                     e);
     }
+}
+
+void TMerovaQuery::Aufsummieren(long double v, long double s, int32_t q, bool sel,
+                                TDateTime datum) {
+    FKISUSumme.GesUmsatz += v;
+    FKISUSumme.GesMenge += q;
+    FKISURec.GesUmsatz += v;
+    FKISURec.GesMenge += q;
+    FKIVKSumme.GesWert += v;
+    FKIVKSumme.GesMenge += q;
+    FKIVKBeleg.GesWert += v;
+    FKIVKBeleg.GesMenge += q;
+    if (!sel) return;
+    FKISUSumme.SelUmsatz += v;
+    FKISUSumme.SelMenge += q;
+    FKISURec.SelUmsatz += v;
+    FKISURec.SelMenge += q;
+    FKIVKSumme.IstVk += v;
+    FKIVKSumme.SollVk += s;
+    FKIVKSumme.Menge += q;
+    FKIVKBeleg.Datum = datum;
+    FKIVKBeleg.IstVk += v;
+    FKIVKBeleg.SollVk += s;
+    FKIVKBeleg.Menge += q;
+    ++FKIVKBeleg.AnzPos;
 }
 
 void TMerovaQuery::SummenAbziehen(long double selWert, int32_t selMenge, long double gesWert,
