@@ -42,6 +42,14 @@ void DocumentRows::Position(const DocumentHead& d, const PositionRow& p) {
     pRedSoll.SetWert(Euro(p.redSoll));
     pDiscount.SetWert(Euro(p.discount));
     pQuantity.SetWert(p.quantity);
+    if (p.bonus1.IsDefined()) {
+        pMark1Kind.SetWert("BN");
+        pMark1.SetWert(p.bonus1);
+    }
+    if (p.bonus2.IsDefined()) {
+        pMark2Kind.SetWert("BN");
+        pMark2.SetWert(p.bonus2);
+    }
     lst_.Insert();
 }
 

@@ -31,6 +31,7 @@ struct PositionRow {
     int64_t ist = 0, soll = 0, redSoll = 0, discount = 0;
     int quantity = 0;
     TDateTime date = 0;
+    TInt32Trio bonus1, bonus2;  // bonus marks ("BN") of a position settled for a bonus
 };
 
 class DocumentRows {
@@ -63,7 +64,9 @@ private:
                &pBranch = lst_.F("FILIALE"), &pArticle = lst_.F("ARTIKELNR"),
                &pSize = lst_.F("GROESSE"), &pVkkz = lst_.F("VKKZ"), &pIst = lst_.F("ISTVK"),
                &pSoll = lst_.F("SOLLVK"), &pRedSoll = lst_.F("REDSOLLVK"),
-               &pDiscount = lst_.F("NACHLASS"), &pQuantity = lst_.F("MENGE");
+               &pDiscount = lst_.F("NACHLASS"), &pQuantity = lst_.F("MENGE"),
+               &pMark1Kind = lst_.F("BONUS1ART"), &pMark1 = lst_.F("BONUS1"),
+               &pMark2Kind = lst_.F("BONUS2ART"), &pMark2 = lst_.F("BONUS2");
     Table zm_{"ZM"};
     TDatenfeld &zMandant = zm_.F("MANDANT"), &zRnr = zm_.F("RNR"), &zLnr = zm_.F("LNR"),
                &zPos = zm_.F("POSNR"), &zCode = zm_.F("ZMKZ"), &zAccount = zm_.F("KONTO"),
