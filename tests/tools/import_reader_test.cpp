@@ -29,7 +29,7 @@ ReadResult ReadCsv(const std::string& bytes) {
     std::ofstream(path, std::ios::binary) << bytes;
     CsvReader reader;
     ReadResult r;
-    EXPECT_TRUE(reader.Open(path, r.error)) << r.error;
+    if (!reader.Open(path, r.error)) return r;
     std::vector<std::string> fields;
     while (reader.Next(fields, r.error)) {
         r.rows.push_back(fields);
@@ -75,11 +75,16 @@ TEST(ImportCsvReader, BrokenQuotingAndBadUtf8AreErrors) {
     EXPECT_EQ("Anführungszeichen nicht geschlossen", ReadCsv("a;b\n\"open;1\n").error);
     EXPECT_EQ("Text nach dem schließenden Anführungszeichen", ReadCsv("a;b\n\"x\"y;1\n").error);
     EXPECT_EQ("Anführungszeichen mitten in einem Feld", ReadCsv("a;b\nx\"y;1\n").error);
-    // Valid UTF-8 at the start fixes the encoding; a stray Latin-1 byte later is reported,
-    // not silently turned into another character.
-    std::string bytes = "a;b\n\xC3\xA4;1\n";
-    bytes += std::string(2 << 20, 'x') + ";2\n\xE4;3\n";
-    EXPECT_EQ("ungültige Zeichen (die Datei ist als UTF-8 erkannt)", ReadCsv(bytes).error);
+    // The whole file decides the encoding: a Windows-1252 umlaut far down still makes it
+    // Windows-1252, while a file mixing both is refused rather than decoded wrongly.
+    std::string bytes = "a;b\n" + std::string(3 << 20, 'x') + ";2\n\xE4;3\n";
+    auto r = ReadCsv(bytes);
+    EXPECT_EQ(Encoding::Windows1252, r.encoding);
+    ASSERT_EQ(3u, r.rows.size());
+    EXPECT_EQ("ä", r.rows[2][0]);
+    bytes = "a;b\n\xC3\xA4;1\n" + std::string(3 << 20, 'x') + ";2\n\xE4;3\n";
+    EXPECT_EQ("Die Datei mischt UTF-8 mit einer anderen Zeichenkodierung (erstes fremdes Zeichen in Zeile 4).",
+              ReadCsv(bytes).error);
 }
 
 TEST(ImportValues, AmountsRoundHalfToEven) {

@@ -1,6 +1,7 @@
 #include "csv_reader.h"
 
 #include <filesystem>
+#include <vector>
 
 namespace kis::import {
 
@@ -80,13 +81,11 @@ bool CsvReader::Open(const std::string& path, std::string& error) {
         error = "Die Datei \"" + path + "\" kann nicht gelesen werden.";
         return false;
     }
+    if (!DetectEncoding(path, error)) return false;
     Fill();
     if (buf_.compare(0, 3, "\xEF\xBB\xBF") == 0) {
         pos_ = 3;
         consumed_ = 3;
-        encoding_ = Encoding::Utf8;
-    } else {
-        encoding_ = IsValidUtf8(buf_, in_.good()) ? Encoding::Utf8 : Encoding::Windows1252;
     }
     // Separator: count both candidates in the header line, outside quotes.
     int semicolons = 0, commas = 0;
@@ -99,6 +98,57 @@ bool CsvReader::Open(const std::string& path, std::string& error) {
         else if (!quoted && c == ',') ++commas;
     }
     separator_ = commas > semicolons ? ',' : ';';
+    return true;
+}
+
+// Reads the whole file once: all valid UTF-8 means UTF-8; no multi-byte UTF-8 sequence at all
+// means Windows-1252. A file with both is refused: decoding it either way would corrupt text.
+bool CsvReader::DetectEncoding(const std::string& path, std::string& error) {
+    std::ifstream in(path, std::ios::binary);
+    std::string chunk, carry;
+    int64_t line = 1, firstInvalidLine = 0;
+    bool multiByte = false;
+    std::vector<char> buf(kChunk);
+    while (in) {
+        in.read(buf.data(), std::streamsize(buf.size()));
+        const size_t got = size_t(in.gcount());
+        if (got == 0) break;
+        chunk.assign(carry);
+        chunk.append(buf.data(), got);
+        carry.clear();
+        size_t i = 0;
+        const size_t n = chunk.size();
+        while (i < n) {
+            const auto c = static_cast<unsigned char>(chunk[i]);
+            if (c < 0x80) {
+                if (c == '\n') ++line;
+                ++i;
+                continue;
+            }
+            const size_t len = (c & 0xE0) == 0xC0 ? 2 : (c & 0xF0) == 0xE0 ? 3 : (c & 0xF8) == 0xF0 ? 4 : 1;
+            if (len > 1 && i + len > n && in) {  // sequence continues in the next chunk
+                carry = chunk.substr(i);
+                break;
+            }
+            if (len > 1 && i + len <= n && IsValidUtf8(chunk.substr(i, len))) {
+                multiByte = true;
+                i += len;
+            } else {
+                if (firstInvalidLine == 0) firstInvalidLine = line;
+                ++i;
+            }
+        }
+    }
+    if (!carry.empty() && firstInvalidLine == 0) firstInvalidLine = line;  // cut off at the end
+    if (firstInvalidLine == 0) {
+        encoding_ = Encoding::Utf8;
+    } else if (!multiByte) {
+        encoding_ = Encoding::Windows1252;
+    } else {
+        error = "Die Datei mischt UTF-8 mit einer anderen Zeichenkodierung (erstes fremdes Zeichen in Zeile " +
+                std::to_string(firstInvalidLine) + ").";
+        return false;
+    }
     return true;
 }
 
@@ -127,17 +177,13 @@ int CsvReader::Get() {
     return c;
 }
 
-bool CsvReader::Finish(std::string& field, std::string& error) {
-    if (encoding_ == Encoding::Windows1252) {
-        bool ascii = true;
-        for (char c : field)
-            if (static_cast<unsigned char>(c) >= 0x80) { ascii = false; break; }
-        if (!ascii) field = Windows1252ToUtf8(field);
-        return true;
-    }
-    if (IsValidUtf8(field)) return true;
-    error = "ungültige Zeichen (die Datei ist als UTF-8 erkannt)";
-    return false;
+void CsvReader::Finish(std::string& field) {
+    if (encoding_ != Encoding::Windows1252) return;
+    for (char c : field)
+        if (static_cast<unsigned char>(c) >= 0x80) {
+            field = Windows1252ToUtf8(field);
+            return;
+        }
 }
 
 bool CsvReader::Next(std::vector<std::string>& fields, std::string& error) {
@@ -171,7 +217,7 @@ bool CsvReader::Next(std::vector<std::string>& fields, std::string& error) {
                 continue;
             }
             if (c < 0 || c == '\n' || c == '\r' || c == separator_) {
-                if (!Finish(field, error)) return false;
+                Finish(field);
                 fields.push_back(std::move(field));
                 field.clear();
                 wasQuoted = afterQuote = false;

@@ -1,6 +1,6 @@
 #pragma once
 // Reads a CSV file record by record without loading it whole: UTF-8 (with or without byte
-// order mark) or Windows-1252, told apart by whether the start of the file is valid UTF-8;
+// order mark) or Windows-1252, told apart by one pass over the whole file;
 // separator ";" or ",", whichever the header line uses more often outside quotes; quoted
 // fields as in RFC 4180 (doubled quotes, separators and line breaks inside quotes). Fields
 // come back as UTF-8.
@@ -32,7 +32,8 @@ private:
     bool Fill();
     int Get();  // next byte or -1
     int Peek();
-    bool Finish(std::string& field, std::string& error);
+    bool DetectEncoding(const std::string& path, std::string& error);
+    void Finish(std::string& field);
 
     std::ifstream in_;
     std::string buf_;
