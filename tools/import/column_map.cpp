@@ -94,19 +94,21 @@ bool RowReader::Open(const std::vector<std::string>& required) {
         }
         byHeader[name] = i;
     }
+    bool ok = true;
     if (mapping_ && !mapping_->columns.empty()) {
         for (const auto& [field, column] : mapping_->columns) {
             const auto it = byHeader.find(column);
             if (it == byHeader.end()) {
                 errors_.Add(path_, 1, column, "Spalte der Zuordnung für \"" + field + "\" fehlt in der Datei.");
-                return false;
+                ok = false;
+            } else {
+                index_[field] = it->second;
             }
-            index_[field] = it->second;
         }
+        if (!ok) return false;
     } else {
         for (const auto& [name, i] : byHeader) index_[Lower(name)] = i;
     }
-    bool ok = true;
     for (const auto& field : required)
         if (!Has(field)) {
             errors_.Add(path_, 1, field, "Pflichtspalte fehlt.");
