@@ -152,7 +152,7 @@ TEST_F(ImportCliTest, ErrorsNameFileLineAndColumnAndNothingIsWritten) {
                                " customers=" + broken);
     EXPECT_EQ(2, r.exitCode);
     const std::string path = (fx.Dir() / "docs.csv").string();
-    for (const std::string expected :
+    for (const std::string& expected :
          {path + ", Zeile 2, Spalte \"date\": \"31.02.2024\" ist kein Datum.",
           path + ", Zeile 3, Spalte \"amount\": \"zehn\" ist kein Betrag.",
           path + ", Zeile 4, Spalte \"customer\": Kunde 777/0 ist unbekannt.",

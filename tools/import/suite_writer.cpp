@@ -172,7 +172,7 @@ void WriteImport(const ImportData& data, const TIntPair& mandant,
                 rows.Position(head, p);
             }
             if (head.kind[0] == 'B' || head.kind[0] == 'R') WritePayments(rows, head, d);
-            if (progress && e % 20000 == 0) progress(e, n);
+            if (progress && e > 0 && e % 20000 == 0) progress(e, n);
         }
         const int lastLnr = data.documents[size_t(order[size_t(e - 1)])].lnr;
         rows.DayClosing(mandant, first.branch, day, first.lnr, lastLnr);
