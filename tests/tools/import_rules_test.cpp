@@ -65,7 +65,7 @@ TEST_F(ImportRulesTest, RunningNumbersContinueAfterTheBranchAndEarlierDatesComeF
                                   "11;1;05.03.2024;501;A1;1;10;A9\n"
                                   "10;1;04.03.2024 18:00;601;1-1000-3;1;20;A9\n"
                                   "12;2;05.03.2024;501;A1;1;30;A9\n"
-                                  "12;2;05.03.2024;501;A1;1;25;GS\n");
+                                  "12;2;05.03.2024;501;;1;25;GS\n");
     const RunResult r = Import("documents=" + docs);
     ASSERT_EQ(0, r.exitCode) << r.err;
     EXPECT_EQ("BO 1/900->1/40 501/0; BO 1/11->1/42 501/0; BO 2/12->2/78 501/0; BO 1/10->1/41 601/0; ", Documents());
@@ -81,6 +81,18 @@ TEST_F(ImportRulesTest, RunningNumbersContinueAfterTheBranchAndEarlierDatesComeF
             ledger += f.Feld("KONTO").AsString() + " " + std::to_string(std::lround(f.Feld("BETRAG").AsFloat() * 100)) + "; ";
     });
     EXPECT_EQ("1700 2500; 8400 3000; 1000 5500; ", ledger);
+    // The voucher is numbered by its document and is an open voucher item.
+    std::string voucher;
+    ForEach("LST", [&](TQEL_DBFile& f) {
+        if (f.Feld("ART").AsString() == "GS") voucher += f.Feld("ARTIKELNR").AsTrio().ToString() + " ";
+    });
+    ForEach("OP", [&](TQEL_DBFile& f) {
+        voucher += f.Feld("TABELLE").AsString() + " " + f.Feld("STATUS").AsString() + " " +
+                   std::to_string(std::lround(f.Feld("BETRAG2").AsFloat() * 100)) + " " +
+                   std::to_string(f.Feld("LNR").AsInt()) + "/" + std::to_string(f.Feld("SNR").AsInt()) + " " +
+                   f.Feld("REFTEXT").AsString();
+    });
+    EXPECT_EQ("78-2-0 A-GUTSCHEI O 2500 78/2 0002000000012", voucher);
 
     // The client company by designation; its documents book to its own branches.
     const std::string sport = File("sport.csv", "receipt;date;customer;article;quantity;price\n5;05.03.2024;601;A1;1;10\n");

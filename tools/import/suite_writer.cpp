@@ -161,7 +161,9 @@ void WriteImport(const ImportData& data, const TIntPair& mandant,
             for (const auto& pos : d.positions) {
                 p.posnr = ++posnr;
                 p.kind = pos.kind;
-                p.article = pos.article;
+                // A sold voucher is numbered by its document: (running number, branch).
+                const bool voucher = pos.kind[0] == 'G';
+                p.article = voucher ? TInt32Trio(d.lnr, d.branch, 0) : pos.article;
                 p.size = pos.size;
                 p.vkkz = pos.quantity < 0 ? "1" : "0";
                 p.ist = pos.ist;
@@ -170,6 +172,9 @@ void WriteImport(const ImportData& data, const TIntPair& mandant,
                 p.quantity = pos.quantity;
                 p.date = pos.date;
                 rows.Position(head, p);
+                if (voucher && pos.ist > 0)
+                    rows.OpenItem(mandant, d.customer, kOpVoucher, true, std::floor(d.date), 0, pos.ist,
+                                  d.branch, d.lnr, p.posnr, RefText(d.branch, d.number));
             }
             if (head.kind[0] == 'B' || head.kind[0] == 'R') WritePayments(rows, head, d);
             if (progress && e > 0 && e % 20000 == 0) progress(e, n);
