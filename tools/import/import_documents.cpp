@@ -99,6 +99,104 @@ bool ImportRun::ResolveArticle(RowReader& r, bool foreign, TInt32Trio& nr) {
     return true;
 }
 
+// The line amount (from the unit price or mapped directly), list price and discount.
+bool ImportRun::LineAmounts(RowReader& r, int64_t quantity, bool cancellation, bool byAmount,
+                            char decimal, PositionRecord& p) {
+    bool ok = true;
+    if (byAmount) {
+        int64_t amount = 0;
+        if (Amount(r, "amount", decimal, amount, true)) {
+            if (cancellation) amount = -std::llabs(amount);
+            if (amount != 0 && quantity != 0 && (amount < 0) != (quantity < 0)) {
+                r.Error("amount", "Betrag und Menge haben verschiedene Vorzeichen.");
+                ok = false;
+            }
+            p.ist = amount;
+        } else {
+            ok = false;
+        }
+    } else {
+        Decimal price;
+        const std::string pText = r.Get("price");
+        if (pText.empty() || !ParseDecimal(pText, decimal, price)) {
+            r.Error("price", "\"" + pText + "\" ist kein Preis.");
+            ok = false;
+        } else if (price.units < 0) {
+            r.Error("price", "Der Preis ist negativ.");
+            ok = false;
+        } else if (!LineCents(quantity, price, p.ist)) {
+            r.Error("price", "Betrag zu groß.");
+            ok = false;
+        }
+    }
+    p.soll = p.ist;
+    if (r.Has("list-price") && !r.Get("list-price").empty()) {
+        Decimal list;
+        if (!ParseDecimal(r.Get("list-price"), decimal, list) || list.units < 0 ||
+            !LineCents(quantity, list, p.soll)) {
+            r.Error("list-price", "\"" + r.Get("list-price") + "\" ist kein Preis.");
+            ok = false;
+        }
+    }
+    p.discount = p.soll - p.ist;
+    return ok;
+}
+
+// Adds a checked position to its document: rows with the same kind, branch and number of one
+// file form one document; a document of the database or of another file is a duplicate.
+void ImportRun::AddPosition(RowReader& r, int file, const std::string& kind, int branch,
+                            int32_t number, bool cancellation, const TIntPair& customer,
+                            const PositionRecord& p) {
+    DocumentKey key{{kind[0], kind[1], 0}, branch, int32_t(number)};
+    int rnr = 0, lnr = 0;
+    if (db_.FindDocument(kind, branch, int(number), rnr, lnr)) {
+        if (reportedDuplicates_.insert(key).second)
+            r.Error("receipt", "Beleg " + kind + " " + std::to_string(branch) + "/" +
+                                   std::to_string(number) + " ist bereits in der Datenbank (doppelter Beleg).");
+        return;
+    }
+    auto [it, added] = data.documentIndex.emplace(key, int32_t(data.documents.size()));
+    if (added) {
+        DocumentRecord d;
+        std::memcpy(d.kind, kind.c_str(), 3);
+        d.branch = branch;
+        d.number = int32_t(number);
+        d.customer = customer;
+        d.date = p.date;
+        d.line = r.Line();
+        data.documents.push_back(std::move(d));
+        documentFile_.push_back(file);
+        if (cancellation) cancellations_.insert(it->second);
+    } else {
+        DocumentRecord& d = data.documents[size_t(it->second)];
+        if (documentFile_[size_t(it->second)] != file) {
+            if (reportedDuplicates_.insert(key).second)
+                r.Error("receipt", "Beleg " + kind + " " + std::to_string(branch) + "/" +
+                                       std::to_string(number) + " kommt schon in einer anderen Datei vor (doppelter Beleg).");
+            return;
+        }
+        if (cancellations_.count(it->second) != size_t(cancellation)) {
+            r.Error("receipt", "Belegnummer " + std::to_string(number) +
+                                   " ist zugleich Verkauf und Storno (Zeile " + std::to_string(d.line) + ").");
+            return;
+        }
+        if (d.customer != customer) {
+            r.Error("customer", "Beleg " + std::to_string(number) + " hat in Zeile " +
+                                    std::to_string(d.line) + " den Kunden " + d.customer.ToString() + ".");
+            return;
+        }
+        if (p.date < d.date) d.date = p.date;
+    }
+    DocumentRecord& d = data.documents[size_t(it->second)];
+    d.totalCents += p.ist;
+    d.positions.push_back(p);
+    ++data.counts.positions;
+    if (d.positions.size() > 9999) {
+        r.Error("receipt", "Beleg " + std::to_string(number) + " hat mehr als 9999 Positionen.");
+        d.positions.pop_back();
+    }
+}
+
 void ImportRun::ReadDocuments(const std::string& path, bool foreign, const ColumnMapping* mapping) {
     const int file = ++fileNo_;
     RowReader r(path, errors, mapping);
@@ -112,7 +210,6 @@ void ImportRun::ReadDocuments(const std::string& path, bool foreign, const Colum
     const std::string format = mapping ? mapping->dateFormat : std::string();
     const char decimal = mapping ? mapping->decimal : 0;
     const std::string prefix = mapping ? mapping->cancelPrefix : std::string();
-    std::unordered_set<DocumentKey, DocumentKeyHash> reportedDuplicates;
     int64_t rows = 0;
     while (r.Next()) {
         ++data.counts.lines;
@@ -166,42 +263,7 @@ void ImportRun::ReadDocuments(const std::string& path, bool foreign, const Colum
             ok = false;
         }
         if (cancellation) quantity = -std::llabs(quantity);
-        if (byAmount) {
-            int64_t amount = 0;
-            if (Amount(r, "amount", decimal, amount, true)) {
-                if (cancellation) amount = -std::llabs(amount);
-                if (amount != 0 && quantity != 0 && (amount < 0) != (quantity < 0)) {
-                    r.Error("amount", "Betrag und Menge haben verschiedene Vorzeichen.");
-                    ok = false;
-                }
-                p.ist = amount;
-            } else {
-                ok = false;
-            }
-        } else {
-            Decimal price;
-            const std::string pText = r.Get("price");
-            if (pText.empty() || !ParseDecimal(pText, decimal, price)) {
-                r.Error("price", "\"" + pText + "\" ist kein Preis.");
-                ok = false;
-            } else if (price.units < 0) {
-                r.Error("price", "Der Preis ist negativ.");
-                ok = false;
-            } else if (!LineCents(quantity, price, p.ist)) {
-                r.Error("price", "Betrag zu groß.");
-                ok = false;
-            }
-        }
-        p.soll = p.ist;
-        if (r.Has("list-price") && !r.Get("list-price").empty()) {
-            Decimal list;
-            if (!ParseDecimal(r.Get("list-price"), decimal, list) || list.units < 0 ||
-                !LineCents(quantity, list, p.soll)) {
-                r.Error("list-price", "\"" + r.Get("list-price") + "\" ist kein Preis.");
-                ok = false;
-            }
-        }
-        p.discount = p.soll - p.ist;
+        ok = LineAmounts(r, quantity, cancellation, byAmount, decimal, p) && ok;
         int64_t size = 0;
         if (!r.Get("size").empty() && (!ParseWhole(r.Get("size"), size) || size < 0 || size > 32767)) {
             r.Error("size", "\"" + r.Get("size") + "\" ist keine Größe.");
@@ -225,54 +287,7 @@ void ImportRun::ReadDocuments(const std::string& path, bool foreign, const Colum
         if (!ok) continue;
         p.quantity = int32_t(quantity);
 
-        DocumentKey key{{kind[0], kind[1], 0}, branch, int32_t(number)};
-        int rnr = 0, lnr = 0;
-        if (db_.FindDocument(kind, branch, int(number), rnr, lnr)) {
-            if (reportedDuplicates.insert(key).second)
-                r.Error("receipt", "Beleg " + kind + " " + std::to_string(branch) + "/" +
-                                       std::to_string(number) + " ist bereits in der Datenbank (doppelter Beleg).");
-            continue;
-        }
-        auto [it, added] = data.documentIndex.emplace(key, int32_t(data.documents.size()));
-        if (added) {
-            DocumentRecord d;
-            std::memcpy(d.kind, kind.c_str(), 3);
-            d.branch = branch;
-            d.number = int32_t(number);
-            d.customer = customer;
-            d.date = p.date;
-            d.line = r.Line();
-            data.documents.push_back(std::move(d));
-            documentFile_.push_back(file);
-            if (cancellation) cancellations_.insert(it->second);
-        } else {
-            DocumentRecord& d = data.documents[size_t(it->second)];
-            if (documentFile_[size_t(it->second)] != file) {
-                if (reportedDuplicates.insert(key).second)
-                    r.Error("receipt", "Beleg " + kind + " " + std::to_string(branch) + "/" +
-                                           std::to_string(number) + " kommt schon in einer anderen Datei vor (doppelter Beleg).");
-                continue;
-            }
-            if (cancellations_.count(it->second) != size_t(cancellation)) {
-                r.Error("receipt", "Belegnummer " + std::to_string(number) +
-                                       " ist zugleich Verkauf und Storno (Zeile " + std::to_string(d.line) + ").");
-                continue;
-            }
-            if (d.customer != customer) {
-                r.Error("customer", "Beleg " + std::to_string(number) + " hat in Zeile " +
-                                        std::to_string(d.line) + " den Kunden " + d.customer.ToString() + ".");
-                continue;
-            }
-            if (p.date < d.date) d.date = p.date;
-        }
-        DocumentRecord& d = data.documents[size_t(it->second)];
-        d.totalCents += p.ist;
-        d.positions.push_back(p);
-        ++data.counts.positions;
-        if (d.positions.size() > 9999) {
-            r.Error("receipt", "Beleg " + std::to_string(number) + " hat mehr als 9999 Positionen.");
-            d.positions.pop_back();
-        }
+        AddPosition(r, file, kind, branch, int32_t(number), cancellation, customer, p);
     }
     if (progress_) progress_(path, r.Csv().FileSize(), r.Csv().FileSize());
 }

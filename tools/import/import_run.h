@@ -48,6 +48,10 @@ private:
     bool ResolveArticle(RowReader& r, bool foreign, TInt32Trio& nr);
     void CreateCustomer(const TIntPair& nr, const std::string& name, int branch, TDateTime date);
     int DefaultBranch() const;
+    bool LineAmounts(RowReader& r, int64_t quantity, bool cancellation, bool byAmount, char decimal,
+                     PositionRecord& p);
+    void AddPosition(RowReader& r, int file, const std::string& kind, int branch, int32_t number,
+                     bool cancellation, const TIntPair& customer, const PositionRecord& p);
     bool Amount(RowReader& r, const std::string& field, char decimal, int64_t& cents, bool required);
     bool Date(RowReader& r, const std::string& field, const std::string& format, TDateTime& out,
               bool required);
@@ -67,6 +71,7 @@ private:
     std::vector<int64_t> paymentLine_;             // first payment line of each document
     std::unordered_set<int32_t> cancellations_;    // documents read as cancellations
     std::string paymentsFile_;
+    std::unordered_set<DocumentKey, DocumentKeyHash> reportedDuplicates_;
 };
 
 }  // namespace kis::import
