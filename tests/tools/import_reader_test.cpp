@@ -108,6 +108,9 @@ TEST(ImportValues, AmountsRoundHalfToEven) {
     EXPECT_FALSE(ParseDecimal("abc", 0, d));
     EXPECT_FALSE(ParseDecimal("", 0, d));
     EXPECT_FALSE(ParseDecimal("-", 0, d));
+    EXPECT_FALSE(ParseDecimal("999999999999.999999999", 0, d));  // would not fit 64 bits
+    ASSERT_TRUE(ParseDecimal("99999999999.9999999", 0, d));
+    EXPECT_FALSE(LineCents(999999, d, cents));                    // line amount too large
 }
 
 TEST(ImportValues, CustomerNumbersWrittenAsDecimals) {

@@ -52,7 +52,8 @@ bool ParseDecimal(std::string_view text, char decimal, Decimal& out) {
     const std::string_view whole = sep == std::string_view::npos ? s : s.substr(0, sep);
     const std::string_view frac = sep == std::string_view::npos ? std::string_view{} : s.substr(sep + 1);
     if (whole.empty() && frac.empty()) return false;
-    if (frac.size() > 9 || whole.size() > 12) return false;
+    // At most 18 digits in all, so the value fits 64 bits.
+    if (frac.size() > 9 || whole.size() > 12 || whole.size() + frac.size() > 18) return false;
     int64_t v = 0;
     for (char c : whole) v = v * 10 + (c - '0');
     for (char c : frac) v = v * 10 + (c - '0');
