@@ -195,4 +195,32 @@ TEST_F(ImportRulesTest, AtMostHundredErrorsAreListedAllAreCounted) {
     EXPECT_TRUE(Has(r, "150 Fehler; es wurde nichts geschrieben.")) << r.err;
 }
 
+// The documented example files import as they stand; sums computed by hand from them.
+TEST(ImportExamples, DocumentedFilesImport) {
+    kis::demo_test::TempFolder dir;
+    const std::string ex = std::string("'") + KIS_EXAMPLES_DIR + "/";
+    const std::string shop = "--db='" + dir.Path("shop.kis") + "'";
+    RunResult r = RunTool("kis-import", shop + " --create branches=" + ex + "branches.csv' suppliers=" + ex +
+                                            "suppliers.csv' articles=" + ex + "articles.csv' customers=" + ex +
+                                            "customers.csv' documents=" + ex + "documents.csv' payments=" + ex +
+                                            "payments.csv' openitems=" + ex + "openitems.csv'");
+    ASSERT_EQ(0, r.exitCode) << r.err;
+    r = RunTool("kis-eval", shop);
+    // 501: 2 x 44.95 + 79.90; 502: a return of 79.90 and an invoice of 49.95.
+    EXPECT_EQ("KUNDE;NAME;VORNAME;SELUMSATZ;SELMENGE;GESUMSATZ;GESMENGE\n"
+              "501/0;Müller;Anna;169.80;3;169.80;3\n"
+              "502/0;\"Schmidt; Söhne\";;-29.95;0;-29.95;0\n"
+              "0/0;   <alle>   ;;139.85;3;139.85;3\n",
+              r.out);
+    const std::string pos = "--db='" + dir.Path("pos.kis") + "'";
+    r = RunTool("kis-import", pos + " --create --columns=" + ex + "sales-foreign.txt' sales=" + ex + "sales-foreign.csv'");
+    ASSERT_EQ(0, r.exitCode) << r.err;
+    r = RunTool("kis-eval", pos);
+    // 6 x 2.55 + 6 x 3.39 - 1 x 2.55 (cancelled); the anonymous row is left out.
+    EXPECT_EQ("KUNDE;NAME;VORNAME;SELUMSATZ;SELMENGE;GESUMSATZ;GESMENGE\n"
+              "17850/0;Kunde 17850;;33.09;11;33.09;11\n"
+              "0/0;   <alle>   ;;33.09;11;33.09;11\n",
+              r.out);
+}
+
 }  // namespace
