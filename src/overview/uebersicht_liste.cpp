@@ -35,8 +35,12 @@ TUebersichtFrm::TUebersichtFrm(QWidget* parent)
     Aufbauen();
     setWindowTitle(QString::fromStdString(ORVProgramm().GetTextMandant()) + QStringLiteral(" - Übersichtsliste"));
     for (QLabel* l : {lblWert, lblBonus, lblWertNeu, lblBonusNeu}) l->clear();
-    tvOP->UseFixedFont();
-    tvBonus->UseFixedFont();
+    // "Courier New" where it is installed, else the system's fixed-pitch font, so that the
+    // padded node texts line up.
+    QFont courier(QStringLiteral("Courier New"));
+    courier.setStyleHint(QFont::TypeWriter);
+    tvOP->setFont(courier);
+    tvBonus->setFont(courier);
     for (TGepView* g : {gvUmsatz, gvOP, gvBonus, gvErledigt})
         g->NameLesen = [](const TIntPair& k) { return DM() ? DM()->GetKundeName(k) : QString(); };
     AnwendungBeenden = [](int status) { QCoreApplication::exit(status); };
