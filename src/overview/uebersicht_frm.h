@@ -136,7 +136,7 @@ public:
     // and the end of the application after the unattended road.
     std::function<QString(const QString& vorschlag)> DateiNameFragen;
     std::function<void(const std::function<void(QPrinter*)>& zeichnen)> DruckVorschau;
-    std::function<void(int status)> AnwendungBeenden;
+    std::function<void(int status, const QString& text)> AnwendungBeenden;
 
 protected:
     void showEvent(QShowEvent* event) override;

@@ -10,9 +10,9 @@
 #include <QTabBar>
 #include <QTabWidget>
 #include <QTimer>
-#include <cstdio>
 
 #include "app/dm.h"
+#include "app/unattended.h"
 #include "engine/merova_filter.h"
 #include "overview/kisu_zeilen.h"
 #include "overview/kunden_kopf.h"
@@ -43,7 +43,9 @@ TUebersichtFrm::TUebersichtFrm(QWidget* parent)
     tvBonus->setFont(courier);
     for (TGepView* g : {gvUmsatz, gvOP, gvBonus, gvErledigt})
         g->NameLesen = [](const TIntPair& k) { return DM() ? DM()->GetKundeName(k) : QString(); };
-    AnwendungBeenden = [](int status) { QCoreApplication::exit(status); };
+    AnwendungBeenden = [](int status, const QString& text) {
+        kis::app::AbgBeenden(kis::app::AbgStatus(status), text);
+    };
 }
 
 TUebersichtFrm::~TUebersichtFrm() {
@@ -149,15 +151,14 @@ void TUebersichtFrm::FormShow() {
     }
 
     if (FModus == TSelektionFrmModus::smBonusSelektion && DM() && DM()->AutoBGModus) {
-        // Unattended: the booking for all customers would run now and end the program. It
-        // does not exist yet, so the program ends with a failure status instead of pretending.
-        const std::string text =
-            "Automatische Bonusgenerierung: die Buchung für alle Kunden ist nicht verfügbar.";
-        std::fprintf(stderr, "%s\n", text.c_str());
-        ORVInfo().RegisterException("TUebersichtFrm.BONUBuchenAlleClick", std::runtime_error(text));
+        // Unattended: the booking for all customers would run now and end the program. It is
+        // not available yet, so the program ends with that status instead of pretending.
         QTimer::singleShot(0, this, [this] {
             QDialog::reject();
-            if (AnwendungBeenden) AnwendungBeenden(2);
+            if (AnwendungBeenden)
+                AnwendungBeenden(int(kis::app::AbgStatus::NichtVerfuegbar),
+                                 QStringLiteral("Die Buchung des berechneten Bonus für alle Kunden ist "
+                                                "in dieser Version nicht verfügbar."));
         });
     }
 }

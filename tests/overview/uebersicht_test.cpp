@@ -465,14 +465,16 @@ private slots:
         dm.AutoBGModus = true;
         TUebersichtFrm frm;
         int status = -1;
-        frm.AnwendungBeenden = [&](int s) { status = s; };
+        QString text;
+        frm.AnwendungBeenden = [&](int s, const QString& t) {
+            status = s;
+            text = t;
+        };
         frm.SetModus(TSelektionFrmModus::smBonusSelektion);
         frm.show();
-        QTRY_COMPARE(status, 2);
+        QTRY_COMPARE(status, 4);
         QVERIFY(!frm.isVisible());
-        bool geloggt = false;
-        for (const auto& e : ORVInfo().Entries()) geloggt |= e.message.find("nicht verfügbar") != std::string::npos;
-        QVERIFY(geloggt);
+        QVERIFY(text.contains(QStringLiteral("nicht verfügbar")));
     }
 };
 
