@@ -9,7 +9,11 @@
 
 #include "app/dm.h"
 #include "engine/merova_filter.h"
+#include "overview/beleg_info.h"
+#include "overview/csv_export.h"
 #include "overview/grid_druck.h"
+#include "overview/kisu_zeilen.h"
+#include "overview/uebersicht_spalten.h"
 #include "overview/uebersicht_frm.h"
 #include "overview/uebersicht_texte.h"
 #include "platform/bonus/bonus_tabellen.h"
@@ -454,6 +458,81 @@ private slots:
         QVERIFY(!druck.Kopf().contains(QStringLiteral("Kunde")));
         QCOMPARE(int(druck.Zeilen().size()), 4);
         QCOMPARE(druck.Zeilen()[0].first(), QStringLiteral("<3 Kunden>"));
+    }
+
+    // The totals row reads the open-item sums of all customers from "A~B" entries in cents;
+    // the new bonus total is empty when it rounds to no cent.
+    void totalsRowFromOpenItemSums() {
+        Daten d;
+        TDM dm({});
+        QVERIFY(dm.ExecuteKIQuery());
+        std::map<std::string, std::string> summen{{"BONUS", "00000012345~00000002345"},
+                                                  {"KREDIT", "00000000000~00000000000"},
+                                                  {"RSCHEIN", "kaputt~00000000100"}};
+        kis::overview::TKisuKontext k;
+        k.modus = TSelektionFrmModus::smBonusSelektion;
+        k.opSumList = &summen;
+        k.bonusSumWert = 0.004L;
+        auto quelle = kis::overview::KisuQuelle("SELUMSATZ", k);
+        QVariantList summe, erster;
+        QVERIFY(quelle->Next(summe));
+        QVERIFY(quelle->Next(erster));
+        using namespace kis::overview;
+        QCOMPARE(summe[ksNAME].toString(), QStringLiteral("<3 Kunden>"));
+        QCOMPARE(summe[ksBONUS].toDouble(), 100.0);
+        QCOMPARE(summe[ksKREDIT].toDouble(), 0.0);  // shown as "0,00"
+        QVERIFY(summe[ksKREDIT].isValid());
+        QCOMPARE(summe[ksRSCHEIN].toDouble(), -1.0);  // a bad sum reads as 0
+        QVERIFY(!summe[ksAUSWAHL].isValid());         // no entry: empty
+        QVERIFY(!summe[ksBONUSNEU].isValid());        // 0,004 rounds to no cent
+        QCOMPARE(erster[ksKUNDE].toString(), QStringLiteral("0/4711"));  // lowest turnover first
+    }
+
+    // Documents from the sales grid and from open items open the document window; a voucher
+    // item opens it on double-click only.
+    void documentViews() {
+        Daten d;
+        d.f.OffenerPosten(d.adler, "A-GUTSCHEI", "O", SuiteFixture::D(2024, 2, 4), 0, 10);
+        d.f.Db().Exec("UPDATE OP SET REFTEXT = '0001000004711' WHERE TABELLE = 'A-GUTSCHEI'");
+        d.f.Row("LFNR", {{"MANDANT", TIntPair(1, 0)}, {"KUNDE", d.adler}, {"BELEGART", "GS"}, {"BELEGLNR", 1},
+                         {"BELEGRNR", 4711}, {"RNR", 1}, {"LNR", 10}, {"DATUM", SuiteFixture::D(2024, 3, 5)}});
+        TDM dm({});
+        QVERIFY(dm.ExecuteKIQuery());
+        TUebersichtFrm frm;
+        frm.show();
+        frm.pgcKunde->setCurrentWidget(frm.tshKundeUmsatz);
+        emit frm.grdKIVKBons->RowActivated(1);
+        QVERIFY(frm.BelegInfo && frm.BelegInfo->isVisible());
+        QVERIFY(frm.BelegInfo->lblKopf->text().startsWith(QStringLiteral("Beleg BO 4711-1 vom 05.03.2024")));
+        QCOMPARE(frm.BelegInfo->mdlPositionen->RowCount(), 2);
+        frm.BelegInfo->hide();
+
+        frm.pgcKunde->setCurrentWidget(frm.tshKundeOP);
+        QTreeWidgetItem* gutscheine = nullptr;
+        for (int i = 0; i < frm.tvOP->topLevelItemCount(); ++i)
+            if (frm.tvOP->topLevelItem(i)->text(0).contains(QStringLiteral("Gutscheine")))
+                gutscheine = frm.tvOP->topLevelItem(i);
+        QVERIFY(gutscheine);
+        frm.tvOP->setCurrentItem(gutscheine->child(0));
+        frm.btnBelegDetail->click();
+        QVERIFY(!frm.BelegInfo->isVisible());
+        emit frm.tvOP->itemDoubleClicked(gutscheine->child(0), 0);
+        QVERIFY(frm.BelegInfo->isVisible());
+        QVERIFY(frm.BelegInfo->lblKopf->text().startsWith(QStringLiteral("Beleg GS 4711-1")));
+
+        // A document the index does not have says so.
+        TBelegInfoFrm info;
+        QVERIFY(!info.Laden(QStringLiteral("RG"), 9, 9));
+        QCOMPARE(info.lblKopf->text(), QStringLiteral("Beleg RG 9-9 nicht gefunden."));
+    }
+
+    void csvValuesAreQuotedAndNeverFormulas() {
+        using kis::overview::CsvZeile;
+        QCOMPARE(CsvZeile({" Müller ", "1.234,56", "-12,50"}), QStringLiteral("Müller;1.234,56;-12,50;"));
+        QCOMPARE(CsvZeile({"a;b", "sagt \"hallo\"", "zwei\nZeilen"}),
+                 QStringLiteral("\"a;b\";\"sagt \"\"hallo\"\"\";\"zwei\nZeilen\";"));
+        QCOMPARE(CsvZeile({"=HYPERLINK(1)", "@SUMME", "+49 30", "-"}), QStringLiteral("'=HYPERLINK(1);'@SUMME;'+49 30;'-;"));
+        QCOMPARE(CsvZeile({}), QString());
     }
 
     // Unattended bonus mode: the booking for all customers is not there yet, so the program
