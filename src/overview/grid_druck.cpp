@@ -37,19 +37,24 @@ TGridDruck::TGridDruck(const TORVDataGrid& grid, QString titel, QString mandant)
 bool TGridDruck::Drucken(QPagedPaintDevice& device) const {
     QPainter p;
     if (!p.begin(&device)) return false;
-    QFont font(QStringLiteral("Sans Serif"), 8);
+    const QFont font(QStringLiteral("Sans Serif"), 8);
+    QFont fett = font;
+    fett.setBold(true);
+    // The painter's own metrics: a preview page and a printer page differ in resolution.
+    p.setFont(fett);
+    const QFontMetrics fmFett = p.fontMetrics();
     p.setFont(font);
+    const QFontMetrics fm = p.fontMetrics();
     const QRect seite = p.viewport();
-    const QFontMetrics fm(font, &device);
     const int zeile = fm.height() + 2;
     const int rand = fm.averageCharWidth();
 
     // Column widths from the widest text of each column, scaled into the page width.
     std::vector<int> breiten(size_t(kopf_.size()), 0);
-    for (int c = 0; c < kopf_.size(); ++c) breiten[size_t(c)] = fm.horizontalAdvance(kopf_[c]) + 2 * rand;
+    for (int c = 0; c < kopf_.size(); ++c) breiten[size_t(c)] = fmFett.horizontalAdvance(kopf_[c]) + 3 * rand;
     for (const QStringList& z : zeilen_)
         for (int c = 0; c < z.size() && c < kopf_.size(); ++c)
-            breiten[size_t(c)] = std::max(breiten[size_t(c)], fm.horizontalAdvance(z[c]) + 2 * rand);
+            breiten[size_t(c)] = std::max(breiten[size_t(c)], fm.horizontalAdvance(z[c]) + 3 * rand);
     int summe = 0;
     for (int b : breiten) summe += b;
     if (summe > seite.width() && summe > 0)
@@ -73,8 +78,6 @@ bool TGridDruck::Drucken(QPagedPaintDevice& device) const {
 
     for (int s = 0; s < seiten; ++s) {
         if (s > 0) device.newPage();
-        QFont fett = font;
-        fett.setBold(true);
         p.setFont(fett);
         p.drawText(QRect(0, 0, seite.width(), zeile), Qt::AlignLeft | Qt::AlignVCenter, mandant_);
         p.drawText(QRect(0, 0, seite.width(), zeile), Qt::AlignHCenter | Qt::AlignVCenter, titel_);

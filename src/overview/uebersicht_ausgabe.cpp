@@ -6,6 +6,7 @@
 #include <QPrintPreviewDialog>
 #include <QPrinter>
 #include <QPushButton>
+#include <QScreen>
 #include <QTabWidget>
 
 #include "app/dm.h"
@@ -42,6 +43,8 @@ void TUebersichtFrm::btnDruckenClick() {
         QPrintPreviewDialog vorschau(&printer, this);
         vorschau.setWindowTitle(QStringLiteral("Übersicht drucken"));
         connect(&vorschau, &QPrintPreviewDialog::paintRequested, this, zeichnen);
+        // Maximised; without a window manager the size of the screen is set outright.
+        if (QScreen* bildschirm = screen()) vorschau.setGeometry(bildschirm->availableGeometry());
         vorschau.setWindowState(Qt::WindowMaximized);
         vorschau.exec();
     } catch (const std::exception& e) {

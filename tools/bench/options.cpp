@@ -12,7 +12,8 @@ const char* const kUsage =
     "  --quick     nur die Größe medium\n"
     "  --repeat=N  Runden je Größe (mindestens 3, Median wird berichtet)\n"
     "  --overview  misst statt der Auswertung das Öffnen und Sortieren der Übersichtsliste\n"
-    "              nach einer Auswertung mit leerem Filter (--show: Fenster bleibt offen)\n";
+    "              nach einer Auswertung mit leerem Filter (--show: Fenster bleibt offen,\n"
+    "              --pdf=DATEI: druckt die Übersicht außerdem in eine PDF-Datei)\n";
 
 namespace {
 
@@ -49,6 +50,8 @@ bool ParseOptions(const std::vector<std::string>& args, BenchOptions& out, std::
             out.sizes = {"medium"};
         } else if (name == "--overview" && !hasValue) {
             out.overview = true;
+        } else if (name == "--pdf" && hasValue && !value.empty()) {
+            out.pdf = value;
         } else if (name == "--show" && !hasValue) {
             out.show = true;
         } else if (name == "--dir" && hasValue && !value.empty()) {

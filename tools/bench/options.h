@@ -19,6 +19,7 @@ struct BenchOptions {
     // --show keeps the window open for a person (needs a display).
     bool overview = false;
     bool show = false;
+    std::string pdf;  // --pdf=FILE: also print the overview into this PDF file
 
     // Child mode: "eval" or "anchor", with the database and (eval) the filter.
     std::string child;

@@ -16,6 +16,7 @@ int RunOverviewBench(const BenchOptions&, int, char**) {
 #else
 
 #include <QApplication>
+#include <QPrinter>
 #include <QTabWidget>
 #include <algorithm>
 #include <chrono>
@@ -104,6 +105,21 @@ int RunOverviewBench(const BenchOptions& o, int argc, char** argv) {
                 std::printf("  Sortieren nach %-18s %8.1f ms\n", kNamen[i], Median(sortieren[i]));
             std::printf("  Kunde - Umsatz je Kunde            %8.1f ms\n", Median(umsatz));
             std::fflush(stdout);
+            if (!o.pdf.empty()) {
+                frm->DruckVorschau = [&o](const std::function<void(QPrinter*)>& zeichnen) {
+                    QPrinter printer(QPrinter::HighResolution);
+                    printer.setPageOrientation(QPageLayout::Landscape);
+                    printer.setOutputFormat(QPrinter::PdfFormat);
+                    printer.setOutputFileName(QString::fromStdString(o.pdf));
+                    zeichnen(&printer);
+                };
+                frm->show();
+                t = Clock::now();
+                frm->btnDruckenClick();
+                std::printf("  Übersicht drucken (PDF)            %8.1f ms\n", Ms(t));
+                frm->hide();
+                frm->DruckVorschau = nullptr;
+            }
             if (o.show) frm->Ausfuehren(TSelektionFrmModus::smKundeninfoSelektion);
             frm.reset();
             dm.reset();
