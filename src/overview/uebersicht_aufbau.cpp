@@ -312,8 +312,8 @@ QWidget* TUebersichtFrm::BonusSeite() {
     mitte->addWidget(pgcBearbeiten);
     l->addLayout(mitte, 1);
 
-    // Double-click and Enter both activate a node.
-    connect(tvBonus, &QTreeWidget::itemActivated, this, [this](QTreeWidgetItem* item) { tvBonusDetail(item); });
+    // A double-click opens the document; Enter does the same through the window (keyPressEvent).
+    connect(tvBonus, &QTreeWidget::itemDoubleClicked, this, [this](QTreeWidgetItem* item) { tvBonusDetail(item); });
     connect(gvBonus, &TGepView::SelektPrev, this, &TUebersichtFrm::SelektPrev);
     connect(gvBonus, &TGepView::SelektNext, this, &TUebersichtFrm::SelektNext);
     return w;

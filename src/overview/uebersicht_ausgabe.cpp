@@ -143,7 +143,6 @@ void TUebersichtFrm::tvOPDetail(QTreeWidgetItem* item, bool doppelklick) {
 
 void TUebersichtFrm::tvBonusDetail(QTreeWidgetItem* item) {
     try {
-        if (BelegInfo && BelegInfo->isVisible() && !item) return;
         const QVariantMap d = TORVTreeView::NodeData(item).toMap();
         if (d.isEmpty()) return;
         const QString art = d.value("art").toString().trimmed();

@@ -14,6 +14,7 @@
 #include "app/dm.h"
 #include "app/unattended.h"
 #include "engine/merova_filter.h"
+#include "overview/beleg_info.h"
 #include "overview/kisu_zeilen.h"
 #include "overview/kunden_kopf.h"
 #include "overview/uebersicht_frm.h"
@@ -285,7 +286,8 @@ void TUebersichtFrm::reject() { btnZurueckClick(); }
 void TUebersichtFrm::keyPressEvent(QKeyEvent* event) {
     if ((event->key() == Qt::Key_Return || event->key() == Qt::Key_Enter) &&
         pgcKunde->currentWidget() == tshKundeBonus) {
-        tvBonusDetail(tvBonus->currentItem());
+        // Enter acts as a double-click on the tree, unless a document is already shown.
+        if (!BelegInfo || !BelegInfo->isVisible()) tvBonusDetail(tvBonus->currentItem());
         return;
     }
     QDialog::keyPressEvent(event);

@@ -268,6 +268,12 @@ private slots:
         QTest::keyClick(&frm, Qt::Key_F6);
         QVERIFY(top->isExpanded());
         QCOMPARE(frm.btnExpand->text(), QStringLiteral("Details aus - F6"));
+
+        // Enter on the receipt of the bonus shows that document.
+        frm.tvBonus->setCurrentItem(top->child(0));
+        QTest::keyClick(&frm, Qt::Key_Return);
+        QVERIFY(frm.BelegInfo && frm.BelegInfo->isVisible());
+        QVERIFY(frm.BelegInfo->lblKopf->text().startsWith(QStringLiteral("Beleg BO 4711-1")));
     }
 
     // Node texts and pictures for every state a bonus can be in.
