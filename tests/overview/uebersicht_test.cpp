@@ -1,4 +1,5 @@
 #include <QAction>
+#include <QHeaderView>
 #include <QFile>
 #include <QLabel>
 #include <QPrinter>
@@ -196,6 +197,39 @@ private slots:
         QTest::keyClick(&frm, Qt::Key_Escape);
         QVERIFY(!frm.isVisible());
         QCOMPARE(frm.result(), int(QDialog::Rejected));
+    }
+
+    // A long list is read as the grid asks for it: moving past the rows read so far reads on,
+    // and only a column without an index makes the grid read everything.
+    void longListsAreReadOnDemand() {
+        SuiteFixture f;
+        const int n = 300;
+        for (int i = 1; i <= n; ++i) {
+            const TIntPair k = f.Kunde(i, "Kunde" + std::to_string(1000 + i));
+            Pos p;
+            p.ist = 1000 - i;  // the later the customer, the lower his turnover
+            f.Beleg(k, 1, i, SuiteFixture::D(2024, 4, 1), {p});
+        }
+        f.OffenerPosten({5, 0}, "BONUS", "O", SuiteFixture::D(2024, 4, 2), 0, 3);
+        TDM dm({});
+        QVERIFY(dm.ExecuteKIQuery());
+        TUebersichtFrm frm;
+        frm.show();
+        QVERIFY(frm.GeleseneZeilen() < n);
+        frm.Sortierung(1);  // lowest turnover first: customer 300
+        QCOMPARE(frm.AktGepNr(), TIntPair(n, 0));
+        QVERIFY(frm.GeleseneZeilen() < n);
+        const int gelesen = frm.GeleseneZeilen();
+        frm.grdKISU->SelectRow(gelesen - 1);
+        frm.SelektNext();
+        QCOMPARE(frm.AktGepNr(), TIntPair(n - gelesen + 1, 0));
+        QVERIFY(frm.GeleseneZeilen() > gelesen);
+
+        // Sorting by the open-item column reads all rows; the totals row stays on top.
+        frm.grdKISU->horizontalHeader()->sectionClicked(frm.mdlKISU->ColumnIndex("BONUS"));
+        QCOMPARE(frm.GeleseneZeilen(), n + 1);
+        QCOMPARE(Zelle(frm, frm.grdKISU->SourceRowAt(0), "NAME"), QStringLiteral("<300 Kunden>"));
+        QCOMPARE(Zelle(frm, frm.grdKISU->SourceRowAt(n), "BONUS"), QStringLiteral("-3,00"));  // empty cells first
     }
 
     // Documents and positions of a customer; "<alle>" shows all his positions.
