@@ -9,6 +9,7 @@
 #include <QtTest>
 
 #include "app/dm.h"
+#include "platform/articles/artikel_tools.h"
 #include "engine/merova_filter.h"
 #include "overview/beleg_info.h"
 #include "overview/csv_export.h"
@@ -284,6 +285,25 @@ private slots:
         frm.show();
         for (QAction* a : frm.actSpalte) QVERIFY(!a->isChecked());
         QVERIFY(!frm.grdKIVKUmsatzArtikel->IsColumnVisible("LIEFERANT"));
+    }
+
+    // A fill that fails leaves the columns empty and is not done: the next check fills them.
+    void aFailedFillIsNotDone() {
+        Daten d;
+        TDM dm({});
+        QVERIFY(dm.ExecuteKIQuery());
+        TUebersichtFrm frm;
+        frm.show();
+        frm.pgcKunde->setCurrentWidget(frm.tshKundeUmsatz);
+        d.f.Db().Exec("ALTER TABLE ARTIKEL RENAME TO ARTIKEL_WEG");
+        TArtikelTools::CacheLeeren();
+        frm.OptionaleSpalteClick(4, true);
+        QCOMPARE(frm.mdlKIVKUmsatzArtikel->Value(0, "MERKMAL3").toString(), QString());
+        d.f.Db().Exec("ALTER TABLE ARTIKEL_WEG RENAME TO ARTIKEL");
+        TArtikelTools::CacheLeeren();
+        frm.OptionaleSpalteClick(4, false);
+        frm.OptionaleSpalteClick(4, true);
+        QCOMPARE(frm.mdlKIVKUmsatzArtikel->Value(0, "MERKMAL3").toString(), QStringLiteral("Baumwolle"));
     }
 
     // Unattended bonus mode: the booking for all customers is not there yet, so the program
