@@ -17,6 +17,7 @@
 #include "app/dm.h"
 #include "app/version_dialog.h"
 #include "engine/merova_filter.h"
+#include "overview/uebersicht_frm.h"
 #include "platform/services/form_store.h"
 #include "platform/services/orv_info.h"
 #include "platform/services/orv_program.h"
@@ -403,5 +404,6 @@ void TSelektionFrm::btnSelektionClick() {
 }
 
 void TSelektionFrm::UebersichtOeffnen() {
-    // wired to TUebersichtFrm when the overview lands
+    if (!uebersicht_) uebersicht_ = new TUebersichtFrm(this);
+    uebersicht_->Ausfuehren(FModus);
 }

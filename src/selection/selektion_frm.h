@@ -32,6 +32,7 @@ class TSelBox;
 class TSumSelEVBox;
 class TSumSelOPBox;
 class TSumSelVkBox;
+class TUebersichtFrm;
 class TVkSelBonBox;
 class TVkSelPosBox;
 namespace kis::services {
@@ -126,4 +127,6 @@ private:
     std::unique_ptr<kis::services::FormStore> store_;
     std::vector<QScrollArea*> seiten_;
     QMenuBar* menu_ = nullptr;
+    // The overview of the runs: created by the first successful run and kept.
+    TUebersichtFrm* uebersicht_ = nullptr;
 };

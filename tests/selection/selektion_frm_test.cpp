@@ -16,6 +16,7 @@
 #include "app/dm.h"
 #include "app/kunden_info.h"
 #include "engine/merova_filter.h"
+#include "overview/uebersicht_frm.h"
 #include "platform/services/form_store.h"
 #include "platform/ui/button_menu.h"
 #include "platform/ui/check_list_box.h"
@@ -109,6 +110,9 @@ class SelektionFrmTest : public QObject {
 
     std::unique_ptr<kis::test::SuiteFixture> fx;
     std::unique_ptr<TDM> dm;
+    // A successful run opens the overview modally; the tests close it at once and count it.
+    QTimer uebersichtSchliesser;
+    int uebersichten = 0;
 
     void Daten() {
         for (int nr : {1, 2, 3})
@@ -129,12 +133,24 @@ class SelektionFrmTest : public QObject {
     }
 
 private slots:
+    void initTestCase() {
+        uebersichtSchliesser.setInterval(20);
+        QObject::connect(&uebersichtSchliesser, &QTimer::timeout, this, [this] {
+            if (auto* u = qobject_cast<TUebersichtFrm*>(QApplication::activeModalWidget())) {
+                ++uebersichten;
+                u->done(QDialog::Rejected);
+            }
+        });
+    }
     void init() {
         fx = std::make_unique<kis::test::SuiteFixture>(true);
         Daten();
         dm = std::make_unique<TDM>(kis::app::Arguments{});
+        uebersichten = 0;
+        uebersichtSchliesser.start();
     }
     void cleanup() {
+        uebersichtSchliesser.stop();
         dm.reset();
         fx.reset();
     }
@@ -225,6 +241,7 @@ private slots:
         QCOMPARE(QString::fromStdString(f.GPFilter.Ort.Wert), QStringLiteral("Hamburg"));
         QCOMPARE(f.GPFilter.Status, 0);
         QVERIFY(f.FOP.Count() == 9);
+        Zeigen(frm);  // active again after the overview of the run
 
         // Hidden boxes give nothing, however filled.
         for (const char* b : {"btnVkSelBonBox", "btnGPSelAdrBox", "btnSumSelOPBox"})
@@ -533,6 +550,7 @@ private slots:
         QVERIFY(frm.isVisible());
         QCOMPARE(Ctl<TCustomORVMaskEdit>(frm.SumSelVkBox, "edtSelSumWertMin")->Text(), QStringLiteral("5"));
         QVERIFY(!dm->prgDlg->IsShowing());
+        QCOMPARE(uebersichten, 0);  // no overview of a failed run
     }
 
     void evaluationAgreesWithKisEvalOfTheSavedMask() {
@@ -547,6 +565,8 @@ private slots:
         QTest::keyClicks(min, "20");
         QTest::keyClick(&frm, Qt::Key_F5);
         QVERIFY(frm.isEnabled());
+        QCOMPARE(uebersichten, 1);  // the overview of the run was opened
+        Zeigen(frm);
         const std::string fenster = Csv();
         QVERIFY2(fenster.find("Becker") != std::string::npos, fenster.c_str());
         QVERIFY(fenster.find("Conrad") != std::string::npos);
