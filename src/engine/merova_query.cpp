@@ -6,6 +6,7 @@
 
 #include "platform/accounting/konten_server.h"
 #include "platform/articles/lief_gp_data.h"
+#include "platform/bonus/bonus_generierung.h"
 #include "platform/evaluation/work_file_writer.h"
 #include "platform/openitems/op_tabellen.h"
 #include "platform/partners/gp_data.h"
@@ -107,6 +108,9 @@ void TMerovaQuery::Init() {
         FLastLFNRGepName.clear();
         FBONUSKennung.clear();
         FBONUSName.clear();
+        // The period premium's settings belong to the programme of one run only.
+        FFilter.FGutscheineBeruecksichtigen = false;
+        FFilter.FSonderBoni4PIds.clear();
     } catch (const std::exception& e) {
         ORVInfo().RegisterException("TMerovaQuery.Init", e);
     }
@@ -362,7 +366,3 @@ bool TMerovaQuery::ExecuteKI_Done() {
     return result;
 }
 
-void TMerovaQuery::Filter4BonusKonfig() {
-    // The programme settings of the voucher-aware bonus kind reach the filter with the bonus
-    // generation; an ordinary evaluation leaves the filter as it is.
-}

@@ -40,6 +40,7 @@ class TGpSelektion;
 class TOPTabellen;
 class TKontenServer;
 class TLiefGPData;
+class TBonusTabellenGen;
 
 using TGepGelesenEvent = std::function<void(const TIntPair& kunde, const std::string& name)>;
 using TLFNRGelesenEvent =
@@ -83,6 +84,21 @@ public:
     // The run; true when it was not stopped (and its preparation did not fail).
     bool ExecuteKI();
     void Done() {}
+
+    // Bonus generation after a successful run in bonus mode: hands every selected customer's
+    // sales (or documents) to the bonus tables of the programme FBONUSKennung / FBONUSName,
+    // which write the new bonuses into the temporary bonus file. False when the programme
+    // cannot be read or any customer failed (the others are still processed).
+    bool ExecuteBO();
+    // One customer; returns the sum of the items' bonuses. Needs the tables of ExecuteBO.
+    long double ExecuteBO_BonusBerechnen(const TIntPair& kunde, bool proPosition);
+    // True when the programme computes per sales position (calculation basis "0"), or its
+    // record is missing.
+    bool BETAProPosition(const std::string& kennung, const std::string& name);
+    // The period premium's settings that shape the evaluation: vouchers at issue and the
+    // fixed article values. Other kinds and an ordinary evaluation leave the filter alone.
+    static void Filter4BonusKonfig(const std::string& kennung, const std::string& name,
+                                   TMerovaFilter& filter);
 
     // Fill runs over the detail file of the last run.
     void ExecuteFillKivkLief();
@@ -149,6 +165,7 @@ public:
     bool FSucheMitGepFile = false;
     std::unique_ptr<kis::store::Tkivkfile> FKIVKFile;
     std::unique_ptr<kis::store::Tkisufile> FKISUFile;
+    std::unique_ptr<TBonusTabellenGen> BonusTabellen;  // only during ExecuteBO
     std::vector<std::string> FZMSachkontos;
     bool FZMSachkontosGelesen = false;
     std::string FBONUSKennung;
