@@ -41,7 +41,13 @@ void TMerovaQuery::Filter4BonusKonfig() {
 void TMerovaQuery::Filter4BonusKonfig(const std::string& kennung, const std::string& name,
                                       TMerovaFilter& filter) {
     try {
-        if (kennung.empty() || BonuTypen4Kuerzel(kennung) != 5) return;
+        if (kennung.empty()) return;
+        if (BonuTypen4Kuerzel(kennung) != 5) {
+            // Another kind: no voucher or article settings of an earlier programme stay.
+            filter.FGutscheineBeruecksichtigen = false;
+            filter.FSonderBoni4PIds.clear();
+            return;
+        }
         bool gutscheine = false;
         std::vector<std::pair<TInt32Trio, int64_t>> artikel;
         if (!TBonusTabellenGen::UMZRFilterWerte(kennung, name, gutscheine, artikel)) return;

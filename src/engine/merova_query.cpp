@@ -106,11 +106,13 @@ TMerovaQuery::~TMerovaQuery() {
 void TMerovaQuery::Init() {
     try {
         FLastLFNRGepName.clear();
+        // The period premium's settings belong to the programme of one bonus run only.
+        if (!FBONUSKennung.empty()) {
+            FFilter.FGutscheineBeruecksichtigen = false;
+            FFilter.FSonderBoni4PIds.clear();
+        }
         FBONUSKennung.clear();
         FBONUSName.clear();
-        // The period premium's settings belong to the programme of one run only.
-        FFilter.FGutscheineBeruecksichtigen = false;
-        FFilter.FSonderBoni4PIds.clear();
     } catch (const std::exception& e) {
         ORVInfo().RegisterException("TMerovaQuery.Init", e);
     }

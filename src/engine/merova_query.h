@@ -74,7 +74,8 @@ public:
     TMerovaQuery(const TMerovaQuery&) = delete;
     TMerovaQuery& operator=(const TMerovaQuery&) = delete;
 
-    // Forgets the last announced name and the bonus programme of the previous run.
+    // Forgets the last announced name and the bonus programme of the previous run, with the
+    // voucher and article settings that programme put into the filter.
     void Init();
     void SetFilter(const TMerovaFilter& value);
     // false during a run stops the walk after the current step; ExecuteKI then returns false.
@@ -96,7 +97,8 @@ public:
     // record is missing.
     bool BETAProPosition(const std::string& kennung, const std::string& name);
     // The period premium's settings that shape the evaluation: vouchers at issue and the
-    // fixed article values. Other kinds and an ordinary evaluation leave the filter alone.
+    // fixed article values. Another kind clears them; an ordinary evaluation (no programme)
+    // leaves the filter alone.
     static void Filter4BonusKonfig(const std::string& kennung, const std::string& name,
                                    TMerovaFilter& filter);
 

@@ -353,15 +353,24 @@ TEST_F(BonusGenTest, PeriodSettingsReachTheFilterOnlyForTheirKind) {
               "STORNO=1", "GUTSCHEINE=1", "ARTIKEL=1-2-3;4,50"});
     Programm("BONUSUMSA", "Umsatz", "0", "0", {"Zehn"});
     TMerovaFilter f;
-    TMerovaQuery::Filter4BonusKonfig("BONUSUMSA", "Umsatz", f);
-    EXPECT_FALSE(f.FGutscheineBeruecksichtigen);
     TMerovaQuery::Filter4BonusKonfig("BONUSUMZR", "Monat", f);
     EXPECT_TRUE(f.FGutscheineBeruecksichtigen);
     ASSERT_EQ(f.FSonderBoni4PIds.size(), 1u);
     EXPECT_EQ(f.FSonderBoni4PIds[0].PId, TInt32Trio(1, 2, 3));
     EXPECT_EQ(Cent(f.FSonderBoni4PIds[0].Betrag), 450);
+    TMerovaFilter g;
+    g.FGutscheineBeruecksichtigen = true;
+    g.FSonderBoni4PIds = f.FSonderBoni4PIds;
+    TMerovaQuery::Filter4BonusKonfig("", "", g);  // an ordinary evaluation keeps them
+    EXPECT_TRUE(g.FGutscheineBeruecksichtigen);
+    EXPECT_EQ(g.FSonderBoni4PIds.size(), 1u);
+    TMerovaQuery::Filter4BonusKonfig("BONUSUMSA", "Umsatz", f);
+    EXPECT_FALSE(f.FGutscheineBeruecksichtigen);
+    EXPECT_TRUE(f.FSonderBoni4PIds.empty());
+    // The next run forgets what a bonus run's programme set.
+    q.FBONUSKennung = "BONUSUMZR";
     q.FFilter.FGutscheineBeruecksichtigen = true;
-    q.FFilter.FSonderBoni4PIds = f.FSonderBoni4PIds;
+    q.FFilter.FSonderBoni4PIds = g.FSonderBoni4PIds;
     q.Init();
     EXPECT_FALSE(q.FFilter.FGutscheineBeruecksichtigen);
     EXPECT_TRUE(q.FFilter.FSonderBoni4PIds.empty());
