@@ -1,6 +1,7 @@
 // The run driver of the data module: the shared evaluation filter, the one engine instance,
 // the runs and the handlers that turn engine events into progress counters.
 #include "app/dm.h"
+#include "app/unattended.h"
 
 #include "engine/merova_filter.h"
 #include "engine/merova_query.h"
@@ -8,12 +9,6 @@
 #include "platform/ui/progress_dialog.h"
 
 namespace {
-
-// The bonus generation belongs to the engine; it runs once the engine offers it.
-template <typename Query>
-void RunBonusGeneration(Query& q) {
-    if constexpr (requires { q.ExecuteBO(); }) q.ExecuteBO();
-}
 
 // Closes the progress dialog and ends an initialised engine on every way out of a run.
 class LaufEnde {
@@ -79,6 +74,17 @@ void TDM::ZeigeLaufDialog(const QString& caption, const QString& captionKunde,
 
 bool TDM::ExecuteKIQuery() {
     try {
+        if (KIModus == TSelektionFrmModus::smBonusSelektion) {
+            // Without the bonus generation a bonus run would evaluate and then generate
+            // nothing while looking like success: say so and run nothing.
+            const QString text = QStringLiteral("Die Bonusgenerierung ist in dieser Version "
+                                                "nicht verfügbar; es wurde nichts ausgewertet.");
+            if (AutoBGModus)
+                kis::app::AbgBeenden(kis::app::AbgStatus::NichtVerfuegbar, text);
+            else
+                ORVInfo().HinweisBox(text.toStdString());
+            return false;
+        }
         TMerovaQuery& q = KIQuery_GoC();
         q.OnGepGelesen = nullptr;
         q.OnGepSelektiert = nullptr;
@@ -92,18 +98,9 @@ bool TDM::ExecuteKIQuery() {
         q.Init();
         ende.initialised = true;
         q.SetFilter(*KIFilter);
-        const bool bonus = KIModus == TSelektionFrmModus::smBonusSelektion;
-        if (bonus) {
-            q.FBONUSKennung = BonusKennung.toStdString();
-            q.FBONUSName = BonusName.toStdString();
-        }
         const bool result = q.ExecuteKI();
-        // A stopped or failed evaluation never starts the bonus generation.
-        if (result && bonus && PrgDlgActive) {
-            q.FBONUSKennung = BonusKennung.toStdString();
-            q.FBONUSName = BonusName.toStdString();
-            RunBonusGeneration(q);
-        }
+        if (!result && !q.Fehler().empty())
+            ORVInfo().FehlerBox("Die Auswertung ist fehlgeschlagen.\n" + q.Fehler());
         return result;
     } catch (const std::exception& e) {
         ORVInfo().RegisterException("TDM.ExecuteKIQuery", e, 1);
@@ -125,7 +122,10 @@ bool TDM::ExecuteSBQuery(bool /*NewFile*/) {
         q.Init();
         ende.initialised = true;
         q.SetFilter(*KIFilter);
-        return q.ExecuteKI();
+        const bool result = q.ExecuteKI();
+        if (!result && !q.Fehler().empty())
+            ORVInfo().FehlerBox("Die Auswertung ist fehlgeschlagen.\n" + q.Fehler());
+        return result;
     } catch (const std::exception& e) {
         ORVInfo().RegisterException("TDM.ExecuteSBQuery", e, 1);
         return false;
@@ -144,9 +144,10 @@ bool TDM::FillRun(const char* name, const QString& caption, bool lieferant) {
         ZeigeLaufDialog(caption, QString(), QString(), couAnzVkPos->Caption());
         q.Init();
         ende.initialised = true;
-        if (lieferant) q.ExecuteFillKivkLief();
-        else q.ExecuteFillKivkMerkmale();
-        return true;
+        const bool result = lieferant ? q.ExecuteFillKivkLief() : q.ExecuteFillKivkMerkmale();
+        if (!result && !q.Fehler().empty())
+            ORVInfo().FehlerBox("Das Nachladen ist fehlgeschlagen.\n" + q.Fehler());
+        return result;
     } catch (const std::exception& e) {
         ORVInfo().RegisterException(name, e, 1);
         return false;

@@ -7,6 +7,7 @@
 #include <QVBoxLayout>
 
 #include "app/dm.h"
+#include "app/unattended.h"
 #include "platform/services/orv_info.h"
 #include "platform/services/orv_program.h"
 #include "platform/tables/bonus_typen.h"
@@ -110,7 +111,15 @@ void TKundenInfo::FormCreate() {
                        QString::fromStdString(ORVProgramm().GetTextMandant()));
         const int rTyp = ORVProgramm().GetRTyp();
         EnabledSetzen(rTyp);
-        if (dm_ && dm_->AutoBGModus && rTyp == 1) bmnHauptClick(0, QStringLiteral("BTNBONUSERZ"));
+        if (dm_ && dm_->AutoBGModus) {
+            if (rTyp == 1)
+                bmnHauptClick(0, QStringLiteral("BTNBONUSERZ"));
+            else
+                kis::app::AbgBeenden(kis::app::AbgStatus::Aufruf,
+                                     QStringLiteral("Die automatische Bonusgenerierung ist nur auf "
+                                                    "einem Arbeitsplatz vom Typ 1 möglich "
+                                                    "(dieser Arbeitsplatz: Typ %1).").arg(rTyp));
+        }
     });
 }
 
@@ -240,6 +249,20 @@ void TKundenInfo::BonusGenerieren() {
         bonusTyp = dm_->AutoBGMaskeProg;
         programmName = dm_->AutoBGMaskeKund;
     }
+    if (dm_->AutoBGModus) {
+        const QString fehlt =
+            kis::app::AbgProgrammPruefen(bonusTyp, programmName, BonusKennungFuer(bonusTyp));
+        if (!fehlt.isEmpty()) {
+            kis::app::AbgBeenden(kis::app::AbgStatus::Aufruf, fehlt);
+            return;
+        }
+        if (!BonusSelektion) {
+            kis::app::AbgBeenden(kis::app::AbgStatus::NichtVerfuegbar,
+                                 QStringLiteral("Die Bonusgenerierung aus selektierten Umsätzen "
+                                                "ist in dieser Version nicht verfügbar."));
+            return;
+        }
+    }
     hide();
     try {
         if (!dm_->AutoBGModus && ProgrammWahl) {
@@ -256,6 +279,12 @@ void TKundenInfo::BonusGenerieren() {
             dm_->BonusName = programmName;
             dm_->KIModus = TSelektionFrmModus::smBonusSelektion;
             if (BonusSelektion) BonusSelektion(modusListe);
+            // The unattended road ends inside the selection, the run or the booking; when it
+            // came back without an end, something stopped it silently.
+            if (dm_->AutoBGModus && !kis::app::AbgBeendet())
+                kis::app::AbgBeenden(kis::app::AbgStatus::Fehlgeschlagen,
+                                     QStringLiteral("Die automatische Bonusgenerierung wurde "
+                                                    "nicht abgeschlossen."));
         }
     } catch (...) {
         show();

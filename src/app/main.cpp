@@ -9,6 +9,7 @@
 #include "app/dm.h"
 #include "app/kunden_info.h"
 #include "app/start_up.h"
+#include "app/unattended.h"
 #include "bonus/bonus_als_verw.h"
 #include "bonus/bonus_fenster.h"
 #include "bonus/bonus_man_eing.h"
@@ -96,7 +97,12 @@ int main(int argc, char** argv) {
         exitCode = 1;
     }
 
-    if (fenster->kundenInfo) {
+    if (kis::app::AbgBeendet() && kis::app::OhneAnzeige()) {
+        // The unattended run ended while the windows were created: nobody is there to see
+        // them, so the message loop does not start.
+        exitCode = static_cast<int>(kis::app::AbgLetzterStatus());
+        QTimer::singleShot(0, &app, [&app, exitCode] { app.exit(exitCode); });
+    } else if (fenster->kundenInfo) {
         fenster->kundenInfo->show();
     } else {
         // Nothing to show: the message loop starts and ends at once.

@@ -76,13 +76,20 @@ bool TMerovaQuery::BETAProPosition(const std::string& kennung, const std::string
 
 bool TMerovaQuery::ExecuteBO() {
     bool result = true;
+    FFehlerText.clear();
+    // Registers a failure; the first one is kept for the caller's message.
+    auto fehler = [&](const std::string& wo, const std::exception& e) {
+        ORVInfo().RegisterException(wo, e);
+        if (FFehlerText.empty()) FFehlerText = wo + ": " + e.what();
+        result = false;
+    };
     try {
         // A programme that cannot be read stops the generation: guessing its basis would
         // compute bonuses under the wrong rules.
         if (!TBetaStore::Lesen(FBONUSKennung, FBONUSName, kBetaHauptsatz)) {
             const std::string text = "Das Bonusprogramm \"" + FBONUSName +
                                      "\" kann nicht gelesen werden. Es wurden keine Boni erzeugt.";
-            ORVInfo().RegisterException("TMerovaQuery.ExecuteBO", std::runtime_error(text));
+            fehler("TMerovaQuery.ExecuteBO", std::runtime_error(text));
             ORVInfo().FehlerBox(text);
             return false;
         }
@@ -105,13 +112,11 @@ bool TMerovaQuery::ExecuteBO() {
             try {
                 ExecuteBO_BonusBerechnen(kunde, proPosition);
             } catch (const std::exception& e) {
-                ORVInfo().RegisterException("TMerovaQuery.ExecuteBO_BonusBerechnen", e);
-                result = false;
+                fehler("TMerovaQuery.ExecuteBO_BonusBerechnen", e);
             }
         }
     } catch (const std::exception& e) {
-        ORVInfo().RegisterException("TMerovaQuery.ExecuteBO", e);
-        result = false;
+        fehler("TMerovaQuery.ExecuteBO", e);
     }
     // Files and tables are closed on every way out.
     try {
@@ -119,8 +124,7 @@ bool TMerovaQuery::ExecuteBO() {
         if (FKISUFile->IsOpen()) FKISUFile->Close();
         if (BonusTabellen) BonusTabellen->Close();
     } catch (const std::exception& e) {
-        ORVInfo().RegisterException("TMerovaQuery.ExecuteBO", e);
-        result = false;
+        fehler("TMerovaQuery.ExecuteBO", e);
     }
     BonusTabellen.reset();
     return result;

@@ -9,12 +9,15 @@
 #include "platform/services/orv_info.h"
 #include "platform/store/work_files.h"
 
-void TMerovaQuery::ExecuteFillKivkLief() { FillKivk(true); }
-void TMerovaQuery::ExecuteFillKivkMerkmale() { FillKivk(false); }
+bool TMerovaQuery::ExecuteFillKivkLief() { return FillKivk(true); }
+bool TMerovaQuery::ExecuteFillKivkMerkmale() { return FillKivk(false); }
 
-void TMerovaQuery::FillKivk(bool lieferant) {
+bool TMerovaQuery::FillKivk(bool lieferant) {
     const char* name =
         lieferant ? "TMerovaQuery.ExecuteFillKivkLief" : "TMerovaQuery.ExecuteFillKivkMerkmale";
+    FFehler = false;
+    FFehlerText.clear();
+    FActive = true;
     try {
         if (lieferant && !FLiefGPData) {
             FLiefGPData = GlobLiefGPData_GetInstance();
@@ -26,7 +29,7 @@ void TMerovaQuery::FillKivk(bool lieferant) {
         int64_t rowid = 0;
         TInt32Trio artikelNr;
         TArtikelSatz a;
-        while (lauf.Next(rowid, artikelNr)) {
+        while (FActive && lauf.Next(rowid, artikelNr)) {
             if (artikelNr.IsDefined() && TArtikelTools::AASatz_4_ProduktID(artikelNr, a)) {
                 if (lieferant)
                     lauf.SetLieferant(rowid, FLiefGPData->Kurzname(a.Lieferant), a.LiefArtNr);
@@ -34,13 +37,18 @@ void TMerovaQuery::FillKivk(bool lieferant) {
                     lauf.SetMerkmale(rowid, a.Merkmal);
             }
             DoOnKIVKGelesen();
+            ORVInfoProcessMessages(300);
         }
     } catch (const std::exception& e) {
-        ORVInfo().RegisterException(name, e);
+        LaufFehler(name, e);
     }
     try {
         if (FKIVKFile->IsOpen()) FKIVKFile->Close();
     } catch (const std::exception& e) {
-        ORVInfo().RegisterException(name, e);
+        LaufFehler(name, e);
     }
+    // A stopped or failed fill leaves columns empty: the caller must not count it as done.
+    const bool result = FActive.load() && !FFehler;
+    FActive = false;
+    return result;
 }

@@ -110,8 +110,8 @@ void TMerovaFilter::Assign(const TLSTFilter& source) {
     }
 }
 
-void TMerovaFilter::Assign(const TMerovaFilter& s) {
-    if (&s == this) return;
+bool TMerovaFilter::Assign(const TMerovaFilter& s) {
+    if (&s == this) return true;
     try {
         AAFilter.Assign(s.AAFilter);
         GPFilter.Assign(s.GPFilter);
@@ -159,5 +159,7 @@ void TMerovaFilter::Assign(const TMerovaFilter& s) {
         // FGutscheineBeruecksichtigen and FSonderBoni4PIds stay: see the declaration.
     } catch (const std::exception& e) {
         ORVInfo().RegisterException("TMerovaFilter.Assign", e);
+        return false;
     }
+    return true;
 }

@@ -40,7 +40,8 @@ public:
     void Assign(const TLSTFilter& source);      // LSTFilter only
     // Everything except FGutscheineBeruecksichtigen and FSonderBoni4PIds, which keep this
     // filter's values (they belong to the bonus programme of the engine's run).
-    void Assign(const TMerovaFilter& source);
+    // False (the failure registered) when the copy could not be completed.
+    bool Assign(const TMerovaFilter& source);
 
     // The start and end of the default sales period (1 January 1980, 31 December 2100).
     static TDateTime DefaultVkVon();

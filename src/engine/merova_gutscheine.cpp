@@ -30,6 +30,7 @@ void TMerovaQuery::ZM_GS_Einloesung(const std::vector<TIntPair>& verkaufteGutsch
             if (!FZMFile) FZMFile = std::make_unique<kis::store::Tzmfile>();
             FZMFile->OpenOut();
             FZMFile->ClearKeysAndFilters();
+            FZMFile->Feld("MANDANT").SetFilterMinMax(FMandantAkt, FMandantAkt);
             FZMFile->Feld("RNR").SetKeyWertAndFilter(FKIVKBeleg.RNr);
             FZMFile->Feld("LNR").SetKeyWertAndFilter(FKIVKBeleg.LNr);
             for (bool ok = FZMFile->Get_ge(); ok; ok = FZMFile->Next()) {
@@ -54,7 +55,7 @@ void TMerovaQuery::ZM_GS_Einloesung(const std::vector<TIntPair>& verkaufteGutsch
             }
             FZMFile->ResultClear();
         } catch (const std::exception& e) {
-            ORVInfo().RegisterException("TMerovaQuery.DoGet_ZM_GS_Einloesung", e);
+            LaufFehler("TMerovaQuery.DoGet_ZM_GS_Einloesung", e);
             liste.clear();
         }
 
@@ -73,6 +74,6 @@ void TMerovaQuery::ZM_GS_Einloesung(const std::vector<TIntPair>& verkaufteGutsch
             r.VkKz = e.Storno ? "2" : "0";
         }
     } catch (const std::exception& e) {
-        ORVInfo().RegisterException("ZM_GS_Einloesung", e);
+        LaufFehler("TMerovaQuery.ZM_GS_Einloesung", e);
     }
 }

@@ -7,6 +7,7 @@
 
 #include "engine/merova_query.h"
 #include "platform/services/orv_info.h"
+#include "platform/services/orv_program.h"
 #include "platform/services/orv_utils.h"
 
 namespace {
@@ -23,16 +24,25 @@ int Zahl(const std::string& text, size_t pos, size_t len, size_t& trimmedLen) {
 
 }  // namespace
 
-TDateTime TMerovaQuery::ConvertDateString(const std::string& text) {
+TDateTime TMerovaQuery::ConvertDateString(const std::string& text, bool ende) {
     try {
+        // Points only separate the parts: "01.03.2024" is "01032024", as the sales test reads it.
+        std::string t;
+        t.reserve(text.size());
+        for (char c : text)
+            if (c != '.') t.push_back(c);
         size_t l = 0;
-        const int d = Zahl(text, 0, 2, l);
-        const int m = Zahl(text, 2, 2, l);
-        int y = Zahl(text, 4, 4, l);
+        const int d = Zahl(t, 0, 2, l);
+        const int m = Zahl(t, 2, 2, l);
+        int y = Zahl(t, 4, 4, l);
         if (y >= 1 && y <= 99 && l < 3) y += y >= 80 ? 1900 : 2000;
         if (y > 0 && m > 0 && d > 0) return kis::date::EncodeDate(y, m, d);  // 0 when invalid
-        if (y > 0 && m > 0 && d == 0) return kis::date::EncodeDate(y, m, 1);
-        if (y > 0 && m == 0 && d == 0) return kis::date::EncodeDate(y, 1, 1);
+        if (y > 0 && m > 0 && d == 0) {
+            const TDateTime erster = kis::date::EncodeDate(y, m, 1);
+            if (!ende || erster == 0) return erster;
+            return m == 12 ? kis::date::EncodeDate(y, 12, 31) : kis::date::EncodeDate(y, m + 1, 1) - 1;
+        }
+        if (y > 0 && m == 0 && d == 0) return kis::date::EncodeDate(y, ende ? 12 : 1, ende ? 31 : 1);
         return 0;
     } catch (const std::exception& e) {
         ORVInfo().RegisterException("TMerovaQuery.MinMaxTabAufbauen.ConvertDateString", e);
@@ -46,13 +56,15 @@ void TMerovaQuery::MinMaxTabAufbauen() {
         const std::string& bisText = FFilter.LSTFilter.DatumBis;
         if (vonText.empty() && bisText.empty()) return;
         TDateTime von = ConvertDateString(vonText);
-        const TDateTime bis = ConvertDateString(bisText);
+        const TDateTime bis = ConvertDateString(bisText, true);
         if (bis != 0 && bis < von) von = 0;
         if (von == 0 && bis == 0) return;
 
         FKVFile->OpenOut();
         FKVFile->ClearKeysAndFilters();
         FKVFile->SelectIndex("DATUM");
+        const TIntPair mandant = ORVProgramm().GetAktMandant();
+        FKVFile->Feld("MANDANT").SetFilterMinMax(mandant, mandant);
         if (von != 0 && bis != 0)
             FKVFile->Feld("DATUM").SetFilterMinMax(von, bis);
         else if (bis != 0)
@@ -80,7 +92,7 @@ void TMerovaQuery::MinMaxTabAufbauen() {
         std::sort(FMinMaxTab.begin(), FMinMaxTab.end(),
                   [](const TMinMaxTab& a, const TMinMaxTab& b) { return a.Filiale < b.Filiale; });
     } catch (const std::exception& e) {
-        ORVInfo().RegisterException("TMerovaQuery.MinMaxTabAufbauen", e);
+        LaufFehler("TMerovaQuery.MinMaxTabAufbauen", e);
     }
 }
 
@@ -95,7 +107,7 @@ bool TMerovaQuery::MinMaxTabTesten(int32_t filiale, int32_t nummer) {
         if (it->Max > 0 && nummer > it->Max) return false;
         return true;
     } catch (const std::exception& e) {
-        ORVInfo().RegisterException("TMerovaQuery.MinMaxTabTesten", e);
-        return true;
+        LaufFehler("TMerovaQuery.MinMaxTabTesten", e);
+        return false;
     }
 }

@@ -19,7 +19,7 @@ bool TMerovaQuery::Filter_Teste_OP() {
             if (!(this->*test)()) return false;
         return true;
     } catch (const std::exception& e) {
-        ORVInfo().RegisterException("TMerovaQuery.Filter_Teste_OP", e);
+        LaufFehler("TMerovaQuery.Filter_Teste_OP", e);
         return false;
     }
 }
@@ -31,7 +31,8 @@ bool TMerovaQuery::Filter_Teste_OP_Typ() {
             if (FFilter.FOP.ValueFromIndex(i) == "1" && !OPTabellen().Exists(FFilter.FOP.Names(i)))
                 result = false;
     } catch (const std::exception& e) {
-        ORVInfo().RegisterException("TMerovaQuery.Filter_Teste_OP_Typ", e);
+        LaufFehler("TMerovaQuery.Filter_Teste_OP_Typ", e);
+        result = false;
     }
     return result;
 }
@@ -59,8 +60,8 @@ bool TMerovaQuery::Filter_Teste_OP_Datum() {
         }
         return f.FOPDatumNeg ? !result : result;
     } catch (const std::exception& e) {
-        ORVInfo().RegisterException("TMerovaQuery.Filter_Teste_OP_Datum", e);
-        return result;
+        LaufFehler("TMerovaQuery.Filter_Teste_OP_Datum", e);
+        return false;
     }
 }
 
@@ -79,8 +80,8 @@ bool TMerovaQuery::Filter_Teste_OP_Wert() {
         }
         return f.FOPWertNeg ? !result : result;
     } catch (const std::exception& e) {
-        ORVInfo().RegisterException("TMerovaQuery.Filter_Teste_OP_Wert", e);
-        return result;
+        LaufFehler("TMerovaQuery.Filter_Teste_OP_Wert", e);
+        return false;
     }
 }
 
@@ -124,7 +125,7 @@ bool TMerovaQuery::Filter_Teste_OP_Bonus() {
         }
         return false;
     } catch (const std::exception& e) {
-        ORVInfo().RegisterException("TMerovaQuery.Filter_Teste_OP_Bonus", e);
-        return result;
+        LaufFehler("TMerovaQuery.Filter_Teste_OP_Bonus", e);
+        return false;
     }
 }

@@ -3,6 +3,7 @@
 
 #include <chrono>
 #include <exception>
+#include <stdexcept>
 
 #include "platform/accounting/konten_server.h"
 #include "platform/articles/lief_gp_data.h"
@@ -120,10 +121,18 @@ void TMerovaQuery::Init() {
 
 void TMerovaQuery::SetFilter(const TMerovaFilter& value) {
     try {
-        FFilter.Assign(value);
+        FFilterOk = FFilter.Assign(value);
     } catch (const std::exception& e) {
+        FFilterOk = false;
         ORVInfo().RegisterException("TMerovaQuery.SetFilter", e);
     }
+}
+
+void TMerovaQuery::LaufFehler(const std::string& wo, const std::exception& e) {
+    ORVInfo().RegisterException(wo, e);
+    if (!FFehler) FFehlerText = wo + ": " + e.what();
+    FFehler = true;
+    SetActive(false);
 }
 
 void TMerovaQuery::SetActive(bool value) {
@@ -152,7 +161,7 @@ void TMerovaQuery::DoOnGepGelesen(const TIntPair& kunde, const std::string& name
     try {
         if (OnGepGelesen) OnGepGelesen(kunde, name);
     } catch (const std::exception& e) {
-        ORVInfo().RegisterException("TMerovaQuery.DoOnGepGelesen", e);
+        LaufFehler("TMerovaQuery.DoOnGepGelesen", e);
     }
 }
 
@@ -160,7 +169,7 @@ void TMerovaQuery::DoOnGepSelektiert(const TIntPair& kunde, const std::string& n
     try {
         if (OnGepSelektiert) OnGepSelektiert(kunde, name);
     } catch (const std::exception& e) {
-        ORVInfo().RegisterException("TMerovaQuery.DoOnGepSelektiert", e);
+        LaufFehler("TMerovaQuery.DoOnGepSelektiert", e);
     }
 }
 
@@ -168,7 +177,7 @@ void TMerovaQuery::DoOnLFNRGelesen(const TIntPair& kunde, const TLfnrEintrag& e)
     try {
         if (OnLFNRGelesen) OnLFNRGelesen(kunde, FLastLFNRGepName, e.BelegRNr, e.BelegLNr, e.BelegArt);
     } catch (const std::exception& ex) {
-        ORVInfo().RegisterException("TMerovaQuery.DoOnLFNRGelesen", ex);
+        LaufFehler("TMerovaQuery.DoOnLFNRGelesen", ex);
     }
 }
 
@@ -176,7 +185,7 @@ void TMerovaQuery::DoOnLSTGelesen() {
     try {
         if (OnLSTGelesen) OnLSTGelesen();
     } catch (const std::exception& e) {
-        ORVInfo().RegisterException("TMerovaQuery.DoOnLSTGelesen", e);
+        LaufFehler("TMerovaQuery.DoOnLSTGelesen", e);
     }
 }
 
@@ -184,7 +193,7 @@ void TMerovaQuery::DoOnKIVKGelesen() {
     try {
         if (OnKIVKGelesen) OnKIVKGelesen();
     } catch (const std::exception& e) {
-        ORVInfo().RegisterException("TMerovaQuery.DoOnKIVKGelesen", e);
+        LaufFehler("TMerovaQuery.DoOnKIVKGelesen", e);
     }
 }
 
@@ -213,14 +222,15 @@ bool TMerovaQuery::ExecuteKI() {
             FAllgphasListe.clear();
             if (FMitAllgphas) Fill_AllgphasListe();
             FLaufzeiten.Belege = Sekunden() - start;
-            ExecuteKI_Verkaeufe();
+            if (!FFehler) ExecuteKI_Verkaeufe();
             FLaufzeiten.Positionen = Sekunden() - start - FLaufzeiten.Belege;
-            ExecuteKI_Walk();
-            ExecuteKI_Totals();
+            // After an error the remaining steps would only produce a result nobody may use.
+            if (!FFehler) ExecuteKI_Walk();
+            if (!FFehler) ExecuteKI_Totals();
             FLaufzeiten.Walk = Sekunden() - start - FLaufzeiten.Belege - FLaufzeiten.Positionen;
         }
     } catch (const std::exception& e) {
-        ORVInfo().RegisterException("TMerovaQuery.ExecuteKI", e);
+        LaufFehler("TMerovaQuery.ExecuteKI", e);
     }
     const bool result = ExecuteKI_Done();
     FLaufzeiten.Gesamt = Sekunden() - start;
@@ -228,7 +238,14 @@ bool TMerovaQuery::ExecuteKI() {
 }
 
 bool TMerovaQuery::ExecuteKI_Init() {
+    FFehler = false;
+    FFehlerText.clear();
     try {
+        // A filter that was not copied whole would select something else than was asked.
+        if (!FFilterOk) throw std::runtime_error("Der Filter der Auswertung ist unvollständig.");
+        if (!FKIVKFile || !FKISUFile || !GPSelektion || !AASelektion || !LSTSelektion ||
+            !FSaisonTester)
+            throw std::runtime_error("Die Auswertung konnte nicht angelegt werden.");
         FActive = true;
         FMinMaxEmpty = true;
         FFilterTesteZM = false;
@@ -263,9 +280,8 @@ bool TMerovaQuery::ExecuteKI_Init() {
         TestsVorbereiten();
         return true;
     } catch (const std::exception& e) {
-        ORVInfo().RegisterException("TMerovaQuery.ExecuteKI_Init", e);
         // Without its files or tests the run cannot produce a result: report it as failed.
-        FActive = false;
+        LaufFehler("TMerovaQuery.ExecuteKI_Init", e);
         return false;
     }
 }
@@ -331,7 +347,7 @@ void TMerovaQuery::ExecuteKI_Totals() {
 bool TMerovaQuery::ExecuteKI_Done() {
     bool result = false;
     try {
-        result = FActive.load();
+        result = FActive.load() && !FFehler;
         FActive = false;
         if (FSchreiber) {
             // Whatever the walk left (a step ended by an exception) is written as it stands.
@@ -340,7 +356,7 @@ bool TMerovaQuery::ExecuteKI_Done() {
             try {
                 FSchreiber->FehlerWerfen();
             } catch (const std::exception& e) {
-                ORVInfo().RegisterException("TMerovaQuery.ExecuteKI", e);
+                LaufFehler("TMerovaQuery.ExecuteKI", e);
                 result = false;
             }
             FSchreiber.reset();
@@ -355,6 +371,13 @@ bool TMerovaQuery::ExecuteKI_Done() {
             FKISUFile->Commit();
             FKISUFile->Close();
         }
+        if (FFehler) {
+            // A failed run leaves no result behind that a window or a caller could list.
+            FKIVKFile->OpenNew();
+            FKIVKFile->Close();
+            FKISUFile->OpenNew();
+            FKISUFile->Close();
+        }
         GPSelektion->End();
         FPositionen.Clear();
         FBelege.clear();
@@ -362,7 +385,7 @@ bool TMerovaQuery::ExecuteKI_Done() {
         FGespeichert.Clear();
         FKundenImLauf.clear();
     } catch (const std::exception& e) {
-        ORVInfo().RegisterException("TMerovaQuery.ExecuteKI_Done", e);
+        LaufFehler("TMerovaQuery.ExecuteKI_Done", e);
         result = false;
     }
     return result;

@@ -82,9 +82,13 @@ public:
     void SetActive(bool value);
     bool Active() const { return FActive.load(); }
 
-    // The run; true when it was not stopped (and its preparation did not fail).
+    // The run; true only when it was neither stopped nor met an error. An exception in any
+    // step is registered, ends the walk and makes the result false; the work files of such a
+    // run are left empty, so no half result can be taken for a whole one.
     bool ExecuteKI();
     void Done() {}
+    // What ended the last run or fill run with an error ("step: reason"); empty when none did.
+    const std::string& Fehler() const { return FFehlerText; }
 
     // Bonus generation after a successful run in bonus mode: hands every selected customer's
     // sales (or documents) to the bonus tables of the programme FBONUSKennung / FBONUSName,
@@ -102,9 +106,9 @@ public:
     static void Filter4BonusKonfig(const std::string& kennung, const std::string& name,
                                    TMerovaFilter& filter);
 
-    // Fill runs over the detail file of the last run.
-    void ExecuteFillKivkLief();
-    void ExecuteFillKivkMerkmale();
+    // Fill runs over the detail file of the last run; false when stopped or failed.
+    bool ExecuteFillKivkLief();
+    bool ExecuteFillKivkMerkmale();
 
     // --- tests, public so that each can be checked on its own ------------------------------
     // Position tests; Check_LST may set the quantity ("SO", "RS") or the value ("A9").
@@ -132,7 +136,10 @@ public:
     // Document-number ranges of the sales period.
     void MinMaxTabAufbauen();
     bool MinMaxTabTesten(int32_t filiale, int32_t nummer);
-    static TDateTime ConvertDateString(const std::string& text);
+    // The first day a date text of the period stands for, or with ende its last day (a
+    // month-only text "00032024" ends on 31 March, a year-only text on 31 December). Points
+    // are ignored, so "01.03.2024" reads as "01032024". 0 when the text is unreadable.
+    static TDateTime ConvertDateString(const std::string& text, bool ende = false);
     // Prepares the per-run state of the tests (what ExecuteKI_Init does besides files).
     void TestsVorbereiten();
 
@@ -209,6 +216,9 @@ private:
         int32_t summeMenge = 0;
     };
 
+    // Registers an exception of a run step under its name and ends the run as failed.
+    void LaufFehler(const std::string& wo, const std::exception& e);
+
     // Steps of the run.
     bool ExecuteKI_Init();
     void ExecuteKI_Verkaeufe();
@@ -247,7 +257,7 @@ private:
     TOPTabellen& OPTabellen();
     TKontenServer& KontenServer();
     TArtLesSimple& ArtLesSimple();
-    void FillKivk(bool lieferant);
+    bool FillKivk(bool lieferant);
     bool AuchGesamt() const { return FFilter.FGesSumBuild; }
 
     // Run state.
@@ -272,5 +282,8 @@ private:
     std::vector<std::string> FZMNichtErlaubt;  // payment means codes with value "0"
     bool FZMGutscheinNichtErlaubt = false;     // the voucher payment means (index 20) has "0"
     bool FMitAllgphas = true;
+    bool FFilterOk = true;     // the last SetFilter copied the whole filter
+    bool FFehler = false;      // the current run met an error
+    std::string FFehlerText;   // the first of them, for the caller's message
     TDateTime FStichtag = 0;  // season date of the run: the end of today
 };

@@ -30,7 +30,8 @@ bool TMerovaQuery::Check_LST(TLSTPosition& pos) {
             pos.Menge = 0;  // these kinds carry a value but no quantity
         }
     } catch (const std::exception& e) {
-        ORVInfo().RegisterException("TMerovaQuery.Check_LST", e);
+        LaufFehler("TMerovaQuery.Check_LST", e);
+        result = false;
     }
     return result;
 }
@@ -45,7 +46,7 @@ void TMerovaQuery::SonderBonusGgfAnwenden(TLSTPosition& pos) {
             break;
         }
     } catch (const std::exception& e) {
-        ORVInfo().RegisterException("SonderBonusGgfAnwenden", e);
+        LaufFehler("TMerovaQuery.SonderBonusGgfAnwenden", e);
     }
 }
 
@@ -56,8 +57,8 @@ bool TMerovaQuery::Check_AA(const TLSTPosition& pos) {
         if (!TArtikelTools::AASatz_4_ProduktID(pos.ArtikelNr, a)) return false;
         return AASelektion->Check_AA(a);
     } catch (const std::exception& e) {
-        ORVInfo().RegisterException("TMerovaQuery.Check_AA", e);
-        return true;
+        LaufFehler("TMerovaQuery.Check_AA", e);
+        return false;
     }
 }
 
@@ -72,7 +73,7 @@ bool TMerovaQuery::Check_PH(const TLSTPosition& pos) {
         const bool ok = FSaisonTester->Test(text);
         return FFilter.FSaisonNeg ? !ok : ok;
     } catch (const std::exception& e) {
-        ORVInfo().RegisterException("TMerovaQuery.Check_PH", e);
+        LaufFehler("TMerovaQuery.Check_PH", e);
         return false;
     }
 }
@@ -83,7 +84,7 @@ bool TMerovaQuery::Check_GEP(const TIntPair& kunde) {
         if (FFilter.FAuchAnonymeKunden) return true;
         return GPSelektion->Name().rfind("{", 0) != 0;  // anonymous customers begin with "{"
     } catch (const std::exception& e) {
-        ORVInfo().RegisterException("TMerovaQuery.Check_GEP", e);
+        LaufFehler("TMerovaQuery.Check_GEP", e);
         return false;
     }
 }
@@ -100,8 +101,8 @@ bool TMerovaQuery::Filter_Teste_Bonsumme(int32_t anzSelektiert, long double wert
         result = result && CentObenOk(wert, f.FBonSumMax);
         return f.FBonSumNeg ? !result : result;
     } catch (const std::exception& e) {
-        ORVInfo().RegisterException("TMerovaQuery.Filter_Teste_Bonsumme", e);
-        return result;
+        LaufFehler("TMerovaQuery.Filter_Teste_Bonsumme", e);
+        return false;
     }
 }
 
@@ -116,6 +117,7 @@ bool TMerovaQuery::Filter_Teste_ZM(int32_t rnr, int32_t lnr) {
         if (!FZMFile) FZMFile = std::make_unique<Tzmfile>();
         FZMFile->OpenOut();
         FZMFile->ClearKeysAndFilters();
+        FZMFile->Feld("MANDANT").SetFilterMinMax(FMandantAkt, FMandantAkt);
         FZMFile->Feld("RNR").SetKeyWertAndFilter(rnr);
         FZMFile->Feld("LNR").SetKeyWertAndFilter(lnr);
         FZMFile->SetUsedField({"ZMKZ"});
@@ -127,6 +129,7 @@ bool TMerovaQuery::Filter_Teste_ZM(int32_t rnr, int32_t lnr) {
             if (!FGUVFile) FGUVFile = std::make_unique<Tguvfile>();
             FGUVFile->OpenOut();
             FGUVFile->ClearKeysAndFilters();
+            FGUVFile->Feld("MANDANT").SetFilterMinMax(FMandantAkt, FMandantAkt);
             FGUVFile->Feld("RNR").SetKeyWertAndFilter(rnr);
             FGUVFile->Feld("LNR").SetKeyWertAndFilter(lnr);
             FGUVFile->SetUsedField({"KONTO"});
@@ -141,8 +144,8 @@ bool TMerovaQuery::Filter_Teste_ZM(int32_t rnr, int32_t lnr) {
         }
         return FFilter.FZMNeg ? !result : result;
     } catch (const std::exception& e) {
-        ORVInfo().RegisterException("TMerovaQuery.Filter_Teste_ZM", e);
-        return true;  // without inversion
+        LaufFehler("TMerovaQuery.Filter_Teste_ZM", e);
+        return false;
     }
 }
 
@@ -165,8 +168,8 @@ bool TMerovaQuery::Filter_Teste_GesWert() {
         result = result && CentObenOk(FKISURec.GesUmsatz, f.FGesSumWertMax);
         return f.FGesSumWertNeg ? !result : result;
     } catch (const std::exception& e) {
-        ORVInfo().RegisterException("TMerovaQuery.Filter_Teste_GesWert", e);
-        return result;
+        LaufFehler("TMerovaQuery.Filter_Teste_GesWert", e);
+        return false;
     }
 }
 
@@ -187,8 +190,8 @@ bool TMerovaQuery::Filter_Teste_SelWert() {
         result = result && CentObenOk(FKISURec.SelUmsatz, f.FSelSumWertMax);
         return f.FSelSumWertNeg ? !result : result;
     } catch (const std::exception& e) {
-        ORVInfo().RegisterException("TMerovaQuery.Filter_Teste_SelWert", e);
-        return result;
+        LaufFehler("TMerovaQuery.Filter_Teste_SelWert", e);
+        return false;
     }
 }
 
@@ -206,8 +209,8 @@ bool TMerovaQuery::Filter_Teste_KundBonusNie() {
         FBONUFile->ResultClear();
         return !found;
     } catch (const std::exception& e) {
-        ORVInfo().RegisterException("TMerovaQuery.Filter_Teste_KundBonusNie", e);
-        return true;
+        LaufFehler("TMerovaQuery.Filter_Teste_KundBonusNie", e);
+        return false;
     }
 }
 
@@ -237,8 +240,8 @@ bool TMerovaQuery::Filter_Teste_VKSel() {
         }
         return result;
     } catch (const std::exception& e) {
-        ORVInfo().RegisterException("TMerovaQuery.Filter_Teste_VKSel", e);
-        return result;
+        LaufFehler("TMerovaQuery.Filter_Teste_VKSel", e);
+        return false;
     }
 }
 
@@ -257,7 +260,7 @@ bool TMerovaQuery::Filter_Teste_KeineOP() {
         FOPFile->ResultClear();
         return !found;
     } catch (const std::exception& e) {
-        ORVInfo().RegisterException("TMerovaQuery.Filter_Teste_KeineOP", e);
-        return true;
+        LaufFehler("TMerovaQuery.Filter_Teste_KeineOP", e);
+        return false;
     }
 }

@@ -3,6 +3,7 @@
 #include <cstdio>
 #include <cstring>
 #include <exception>
+#include <unordered_set>
 
 #include "engine/merova_query.h"
 #include "platform/partners/gp_data.h"
@@ -117,7 +118,7 @@ void TMerovaQuery::ExecuteKI_Verkaeufe() {
             FPositionen.Ablegen(slot, k);
         }
     } catch (const std::exception& e) {
-        ORVInfo().RegisterException("TMerovaQuery.DoGet_LST_First", e);
+        LaufFehler("TMerovaQuery.DoGet_LST_First", e);
     }
 }
 
@@ -127,23 +128,27 @@ bool TMerovaQuery::DoGet_KULI_First() {
     try {
         FGepList.clear();
         FGepListIDX = -1;
+        FKULIFile->OpenOut();
+        FKULIFile->ClearKeysAndFilters();
+        FKULIFile->SelectIndex("MANDANT");
+        if (!ORVParameter().GetBooleanValueByName("MANDKUND", false))
+            FKULIFile->Feld("MANDANT").SetFilterMinMax(FMandantAkt, FMandantAkt);
+        FKULIFile->Feld("ART").SetFilter("B");
+        FKULIFile->SetUsedField({"KUNDE"});
+        FKULIFile->ExtendedMaxReceive_Set(-1);
+        for (bool ok = FKULIFile->Get_ge(); ok; ok = FKULIFile->Next())
+            FGepList.push_back(FKULIFile->Feld("KUNDE").AsPair());
+        FKULIFile->Close();
         if (FSucheMitGepFile) {
-            FGepList = TGpSelektion::SuchnameKeys(GPSelektion->SuchText() + "*");
-        } else {
-            FKULIFile->OpenOut();
-            FKULIFile->ClearKeysAndFilters();
-            FKULIFile->SelectIndex("MANDANT");
-            if (!ORVParameter().GetBooleanValueByName("MANDKUND", false))
-                FKULIFile->Feld("MANDANT").SetFilterMinMax(FMandantAkt, FMandantAkt);
-            FKULIFile->Feld("ART").SetFilter("B");
-            FKULIFile->SetUsedField({"KUNDE"});
-            FKULIFile->ExtendedMaxReceive_Set(-1);
-            for (bool ok = FKULIFile->Get_ge(); ok; ok = FKULIFile->Next())
-                FGepList.push_back(FKULIFile->Feld("KUNDE").AsPair());
-            FKULIFile->Close();
+            // The name search walks in name order, but only over customers of the client
+            // company: a partner found by name that is no customer here is not listed.
+            const std::unordered_set<TIntPair> kunden(FGepList.begin(), FGepList.end());
+            FGepList.clear();
+            for (const TIntPair& k : TGpSelektion::SuchnameKeys(GPSelektion->SuchText() + "*"))
+                if (kunden.count(k)) FGepList.push_back(k);
         }
     } catch (const std::exception& e) {
-        ORVInfo().RegisterException("TMerovaQuery.DoGet_KULI_First", e);
+        LaufFehler("TMerovaQuery.DoGet_KULI_First", e);
         FGepList.clear();
     }
     return DoGet_KULI_Next();
@@ -159,7 +164,7 @@ bool TMerovaQuery::DoGet_KULI_Next() {
             if (Check_GEP(kunde)) return true;
         }
     } catch (const std::exception& e) {
-        ORVInfo().RegisterException("TMerovaQuery.DoGet_KULI_Next", e);
+        LaufFehler("TMerovaQuery.DoGet_KULI_Next", e);
     }
     return false;
 }
@@ -172,7 +177,7 @@ void TMerovaQuery::DoOnKULIGelesen(const TIntPair& kunde) {
         TLfnrEintrag leer;
         DoOnLFNRGelesen(kunde, leer);
     } catch (const std::exception& e) {
-        ORVInfo().RegisterException("TMerovaQuery.DoOnKULIGelesen", e);
+        LaufFehler("TMerovaQuery.DoOnKULIGelesen", e);
     }
 }
 
@@ -188,7 +193,7 @@ void TMerovaQuery::ExecuteKI_Gep_Start(const TIntPair& kunde) {
         FKIVKSumme.Kunde = kunde;
         FKIVKSumme.Art = "NR";
     } catch (const std::exception& e) {
-        ORVInfo().RegisterException("TMerovaQuery.ExecuteKI_Gep_Start", e);
+        LaufFehler("TMerovaQuery.ExecuteKI_Gep_Start", e);
     }
 }
 
@@ -236,7 +241,7 @@ void TMerovaQuery::ExecuteKI_Walk() {
                 FKIVKBeleg.AtkNr1 = it->Nr1;
                 FKIVKBeleg.AtkNr2 = it->Nr2;
             } catch (const std::exception& e) {
-                ORVInfo().RegisterException("TMerovaQuery.ExecuteKI_Beleg_Start", e);
+                LaufFehler("TMerovaQuery.ExecuteKI_Beleg_Start", e);
             }
             ExecuteKI_Positionen(it->RNr, it->LNr);
         }
@@ -277,7 +282,7 @@ void TMerovaQuery::ExecuteKI_Beleg_Start(const TLfnrEintrag& e) {
         FKIVKBeleg.BelegRNr = e.BelegRNr;
         FKIVKBeleg.PosNr = 0;
     } catch (const std::exception& ex) {
-        ORVInfo().RegisterException("TMerovaQuery.ExecuteKI_Beleg_Start", ex);
+        LaufFehler("TMerovaQuery.ExecuteKI_Beleg_Start", ex);
     }
 }
 
@@ -289,7 +294,7 @@ void TMerovaQuery::ExecuteKI_Positionen(int32_t rnr, int32_t lnr) {
     try {
         FPositionen.Positionen(rnr, lnr, FPosPuffer);
     } catch (const std::exception& e) {
-        ORVInfo().RegisterException("TMerovaQuery.DoGet_LST_Next", e);
+        LaufFehler("TMerovaQuery.DoGet_LST_Next", e);
         FPosPuffer.clear();
     }
 
@@ -341,7 +346,7 @@ void TMerovaQuery::ExecuteKI_LST_Add(const TKompaktPosition& p) {
     } catch (const std::exception& e) {
         char key[64];
         std::snprintf(key, sizeof key, "%d-%d-%d", p.RNr, p.LNr, p.PosNr);
-        ORVInfo().RegisterException("TMerovaQuery.ExecuteKI_LST_Add Kunde: " +
+        LaufFehler("TMerovaQuery.ExecuteKI_LST_Add Kunde: " +
                                         FKISURec.Kunde.ToString() + " LST ProtNr: " + key,
                                     e);
     }
@@ -405,7 +410,7 @@ void TMerovaQuery::ExecuteKI_Beleg_Ende() {
             BelegPositionenLoeschen(b.Kunde, b.RNr, b.LNr);
         }
     } catch (const std::exception& e) {
-        ORVInfo().RegisterException("TMerovaQuery.ExecuteKI_Beleg_Ende", e);
+        LaufFehler("TMerovaQuery.ExecuteKI_Beleg_Ende", e);
     }
 }
 
@@ -497,7 +502,7 @@ void TMerovaQuery::ExecuteKI_Gep_Ende() {
         }
         for (uint64_t key : FBelegeDesKunden) FGespeichert.Set(key, 0);
     } catch (const std::exception& e) {
-        ORVInfo().RegisterException("TMerovaQuery.ExecuteKI_Gep_Ende", e);
+        LaufFehler("TMerovaQuery.ExecuteKI_Gep_Ende", e);
     }
 }
 
@@ -510,6 +515,7 @@ void TMerovaQuery::Fill_AllgphasListe() {
         FATKFile->OpenOut();
         FATKFile->ClearKeysAndFilters();
         for (int nr : {13, 14, 17, 26, 29}) FATKFile->Feld("PHASE").FilterEinzelwertAdd(CPhase(nr));
+        FATKFile->Feld("MANDANT").SetFilterMinMax(FMandantAkt, FMandantAkt);
         FATKFile->SetUsedField({"PHASE", "PARTEI1", "PARTEI2", "RNR", "LNR", "NR1", "NR2",
                                 "BELEGLNR", "BELEGRNR"});
         FATKFile->ExtendedMaxReceive_Set(-1);
@@ -530,6 +536,6 @@ void TMerovaQuery::Fill_AllgphasListe() {
         std::stable_sort(FAllgphasListe.begin(), FAllgphasListe.end(),
                          [](const auto& a, const auto& b) { return a.Kunde < b.Kunde; });
     } catch (const std::exception& e) {
-        ORVInfo().RegisterException("TMerovaQuery.Fill_AllgphasListe", e);
+        LaufFehler("TMerovaQuery.Fill_AllgphasListe", e);
     }
 }

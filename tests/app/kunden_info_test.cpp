@@ -2,6 +2,7 @@
 
 #include "app/dm.h"
 #include "app/kunden_info.h"
+#include "app/unattended.h"
 #include "app_fixture.h"
 #include "platform/tables/bonus_typen.h"
 #include "platform/ui/button_menu.h"
@@ -148,18 +149,40 @@ private slots:
         QCOMPARE(TKundenInfo::BonusKennungFuer("Sonderaktion"), QStringLiteral("Sonderaktion"));
     }
 
-    void automaticModeStartsBonusGenerationOnTypeOneOnly() {
+    void automaticModeEndsWithAStatusWhereverItStops() {
         AppDb db;
+        // Another workstation type may not generate: the start ends at once.
+        kis::app::AbgZuruecksetzen();
         ORVProgramm().SetRTyp(4);
         TDM dm4({"-ABG", "-PROG=Bonuspass", "-KUND=Sommer"});
         TKundenInfo w4(&dm4);
         QVERIFY(w4.LetzteAktion().isEmpty());
+        QVERIFY(kis::app::AbgBeendet());
+        QVERIFY(kis::app::AbgLetzterStatus() == kis::app::AbgStatus::Aufruf);
+        // Type 1 starts the generation; an unknown programme ends it.
+        kis::app::AbgZuruecksetzen();
         ORVProgramm().SetRTyp(1);
         TDM dm1({"/abg", "-PROG=Bonuspass", "-KUND=Sommer"});
         TKundenInfo w1(&dm1);
         QCOMPARE(w1.LetzteAktion(), QStringLiteral("BTNBONUSERZ"));
-        QCOMPARE(dm1.BonusName, QStringLiteral("Sommer"));
-        QCOMPARE(dm1.BonusKennung, QStringLiteral("Bonuspass"));
+        QVERIFY(kis::app::AbgLetzterStatus() == kis::app::AbgStatus::Aufruf);
+        // A programme that exists reaches the selection, which is not there yet.
+        kis::app::AbgZuruecksetzen();
+        {
+            kis::store::BookingScope b(40);
+            kis::store::Tbetafile beta;
+            beta.OpenOut();
+            beta.ClearRecord();
+            beta.Feld("TYP").SetWert(std::string("Bonuspass"));
+            beta.Feld("NAME").SetWert(std::string("Sommer"));
+            beta.Feld("NR").SetWert(0);
+            beta.Insert();
+            b.Commit();
+        }
+        TKundenInfo w2(&dm1);
+        QVERIFY(kis::app::AbgBeendet());
+        QVERIFY(kis::app::AbgLetzterStatus() == kis::app::AbgStatus::NichtVerfuegbar);
+        kis::app::AbgZuruecksetzen();
     }
 
     void escapeAndEndeEndTheProgram() {

@@ -47,6 +47,34 @@ private slots:
         QVERIFY(!dm.KIQuery->Active());
     }
 
+    void aFailedRunAnswersFalseAndSaysWhy() {
+        AppDb db;
+        ORVProgramm().SetAktMandant({1, 0});
+        db.Kunde("Meier", "", "Eva");
+        kis::store::SuiteDb().Exec("ALTER TABLE KULI RENAME TO KULI_DATEN");
+        kis::store::SuiteDb().Exec(
+            "CREATE VIEW KULI AS SELECT * FROM KULI_DATEN WHERE abs(-9223372036854775807 - 1)");
+        TDM dm({});
+        QVERIFY(!dm.ExecuteKIQuery());
+        QVERIFY(!dm.prgDlg->IsShowing());
+        QVERIFY(QString::fromStdString(dm.KIQuery->Fehler()).contains("DoGet_KULI_First"));
+        bool gemeldet = false;
+        for (const auto& e : ORVInfo().Entries())
+            if (e.kind == kis::services::InfoEntry::Kind::Box &&
+                QString::fromStdString(e.message).contains("fehlgeschlagen"))
+                gemeldet = true;
+        QVERIFY(gemeldet);
+    }
+
+    void bonusModeRunsNothingUntilTheGenerationExists() {
+        AppDb db;
+        TDM dm({});
+        dm.KIModus = TSelektionFrmModus::smBonusSelektion;
+        QVERIFY(!dm.ExecuteKIQuery());
+        QVERIFY(!dm.KIQuery);  // no engine was started
+        QVERIFY(!dm.prgDlg->IsShowing());
+    }
+
     void automaticModeHasNoAbortButton() {
         AppDb db;
         TDM dm({"-ABG"});

@@ -376,5 +376,29 @@ TEST_F(BonusGenTest, PeriodSettingsReachTheFilterOnlyForTheirKind) {
     EXPECT_TRUE(q.FFilter.FSonderBoni4PIds.empty());
 }
 
+// A customer whose bonuses cannot be written is registered and skipped; the others still get
+// theirs, and the generation reports the failure.
+TEST_F(BonusGenTest, FailingCustomerFailsTheRunButNotTheOthers) {
+    Regel("Eins", "A", {"9999999,99=1,00"});
+    Programm("BONUSPASS", "Karte", "0", "0", {"Eins", "Eins", "Eins"}, 3);
+    const TIntPair a = fx.Kunde(1, "Albrecht");
+    const TIntPair b = fx.Kunde(2, "Becker");
+    fx.Row("BONUS", {{"RNR", 5}, {"LNR", 5}, {"SNR", 0}, {"KUNDE", a}, {"PROGRAMMID", std::string("BONUSPASS")},
+                     {"PROGRAMM", std::string("Karte")}, {"STATUS", std::string("O")}, {"LAENGE", 1}});
+    fx.Beleg(a, 1, 10, fx.D(2026, 3, 2), {P(10.00)});
+    fx.Beleg(b, 1, 11, fx.D(2026, 3, 2), {P(10.00)});
+    q.Init();
+    q.SetFilter(filter);
+    ASSERT_TRUE(q.ExecuteKI());
+    // Something else holds the reference of A's open pass in the temporary file.
+    auto db = kis::store::WorkFileConnection(kis::store::WorkFileName("BONUTMP."), false);
+    db->Exec("INSERT INTO BONUTMP (RNR, LNR, SNR, KUNDE_L) VALUES (5, 5, 0, 99)");
+    q.FBONUSKennung = "BONUSPASS";
+    q.FBONUSName = "Karte";
+    EXPECT_FALSE(q.ExecuteBO());
+    EXPECT_NE(q.Fehler().find("TMerovaQuery.ExecuteBO_BonusBerechnen"), std::string::npos);
+    EXPECT_EQ(Temporaer(), (std::vector<std::pair<int, int64_t>>{{2, 100}, {99, 0}}));
+}
+
 }  // namespace
 }  // namespace kis::test

@@ -82,6 +82,31 @@ TEST_F(EvalCliTest, FilterFileAndClientCompany) {
     EXPECT_EQ(std::string::npos, r.out.find("\n2/0;"));
 }
 
+TEST_F(EvalCliTest, AmountsTakeCommaOrPointWithTwoDecimals) {
+    // Customer 1 bought for 12,125 (kept as 12,12), customer 2 for 0,25.
+    for (const char* grenze : {"12,12", "12.12", "12.1", "12"}) {
+        const fs::path f = Datei("g.txt", std::string("FSelSumWertMin=") + grenze + "\n");
+        const auto r = Eval(fx.Dir(), db + " --filter='" + f.string() + "'");
+        ASSERT_EQ(0, r.status) << grenze << ": " << r.err;
+        EXPECT_NE(std::string::npos, r.out.find("\n1/0;")) << grenze;
+        EXPECT_EQ(std::string::npos, r.out.find("\n2/0;")) << grenze;
+    }
+}
+
+TEST_F(EvalCliTest, AFailingReadEndsWithStatusOneAndNoCsv) {
+    // The sales positions become a view that breaks while it is read (integer overflow).
+    fx.Db().Exec("ALTER TABLE LST RENAME TO LST_DATEN");
+    fx.Db().Exec("CREATE VIEW LST AS SELECT * FROM LST_DATEN WHERE "
+                 "CASE WHEN LNR >= 2 THEN abs(-9223372036854775807 - 1) ELSE 1 END");
+    const fs::path csv = fx.Dir() / "nie.csv";
+    const auto r = Eval(fx.Dir(), db + " --csv='" + csv.string() + "'");
+    EXPECT_EQ(1, r.status) << r.err;
+    EXPECT_NE(std::string::npos, r.err.find("fehlgeschlagen")) << r.err;
+    EXPECT_NE(std::string::npos, r.err.find("DoGet_LST_First")) << r.err;
+    EXPECT_FALSE(fs::exists(csv));
+    EXPECT_FALSE(fs::exists(fx.Dir() / "nie.csv.tmp"));
+}
+
 TEST_F(EvalCliTest, RefusesBadInputBeforeRunning) {
     const fs::path csv = fx.Dir() / "nie.csv";
     const std::string out = " --csv='" + csv.string() + "'";
@@ -99,6 +124,10 @@ TEST_F(EvalCliTest, RefusesBadInputBeforeRunning) {
         {db + " --filter='" + (fx.Dir() / "keine.txt").string() + "'", "keine.txt"},
         {db + " --mandant=Unbekannt", "Unbekannt"},
         {db + " --schnell", "--schnell"},
+        // Amounts are read one way only; a point with three decimals could be either.
+        {db + " --filter='" + Datei("t.txt", "FSelSumWertMin=10.004\n").string() + "'", "t.txt:1"},
+        {db + " --filter='" + Datei("s.txt", "FBonSumMax=1.234,56\n").string() + "'", "s.txt:1"},
+        {db + " --filter='" + Datei("r.txt", "FBonSumMax=12,345\n").string() + "'", "r.txt:1"},
     };
     for (const auto& fall : faelle) {
         const auto r = Eval(fx.Dir(), fall.args + out);

@@ -47,10 +47,28 @@ bool Int(const std::string& v, int32_t& out) {
     }
 }
 
+// An amount: an optional sign, digits, and at most one decimal separator (comma or point)
+// followed by one or two digits. Thousands separators are not allowed, so "10.004" (ten
+// thousand and four, or ten and four thousandths?) is refused instead of guessed.
 bool Betrag(const std::string& v, long double& out) {
-    const long double r = orv_StrToReal_Def(v, NAN);
-    if (std::isnan(double(r))) return false;
-    out = r;
+    size_t i = (!v.empty() && (v[0] == '-' || v[0] == '+')) ? 1 : 0;
+    const size_t ganzAb = i;
+    while (i < v.size() && std::isdigit(static_cast<unsigned char>(v[i]))) ++i;
+    if (i == ganzAb) return false;
+    std::string text = v.substr(0, i);
+    if (i < v.size()) {
+        if (v[i] != ',' && v[i] != '.') return false;
+        const size_t nachAb = ++i;
+        while (i < v.size() && std::isdigit(static_cast<unsigned char>(v[i]))) ++i;
+        const size_t nachkomma = i - nachAb;
+        if (i != v.size() || nachkomma == 0 || nachkomma > 2) return false;
+        text += "." + v.substr(nachAb);
+    }
+    try {
+        out = std::stold(text);
+    } catch (...) {
+        return false;
+    }
     return true;
 }
 
@@ -79,7 +97,7 @@ void I(Tabelle& t, const std::string& n, std::function<int32_t&(TMerovaFilter&)>
     t[n] = {"Ganzzahl", [f](TMerovaFilter& x, const std::string& v) { return Int(v, f(x)); }};
 }
 void R(Tabelle& t, const std::string& n, std::function<long double&(TMerovaFilter&)> f) {
-    t[n] = {"Betrag", [f](TMerovaFilter& x, const std::string& v) { return Betrag(v, f(x)); }};
+    t[n] = {"Betrag (10,50 oder 10.50: höchstens zwei Nachkommastellen, ohne Tausenderpunkte)", [f](TMerovaFilter& x, const std::string& v) { return Betrag(v, f(x)); }};
 }
 void S(Tabelle& t, const std::string& n, std::function<std::string&(TMerovaFilter&)> f) {
     t[n] = {"Text", [f](TMerovaFilter& x, const std::string& v) { return f(x) = v, true; }};

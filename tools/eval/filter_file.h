@@ -3,7 +3,8 @@
 // TMerovaFilter by their names, the fields of its sub-filters as "AAFilter.x", "GPFilter.x"
 // and "LSTFilter.x". Blank lines and lines starting with '#' are ignored. List fields
 // (FZM, FOP, FSonderBoni4PIds, LSTFilter.Filialen, GPFilter.Merkmale, GPFilter.Nummern,
-// GPFilter.Bereiche) take one entry per line.
+// GPFilter.Bereiche) take one entry per line. Amounts take a decimal comma or point with at
+// most two decimals and no thousands separators; anything else is refused, never guessed.
 #include <string>
 #include <vector>
 

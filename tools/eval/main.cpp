@@ -118,7 +118,9 @@ int main(int argc, char** argv) {
         query.FFilter.FGutscheineBeruecksichtigen = filter.FGutscheineBeruecksichtigen;
         query.FFilter.FSonderBoni4PIds = filter.FSonderBoni4PIds;
         if (!query.ExecuteKI()) {
-            std::cerr << "kis-eval: Die Auswertung ist fehlgeschlagen. " << ORVInfo().LastError() << "\n";
+            const std::string grund = query.Fehler().empty() ? std::string("Sie wurde abgebrochen.")
+                                                             : query.Fehler();
+            std::cerr << "kis-eval: Die Auswertung ist fehlgeschlagen. " << grund << "\n";
             status = 1;
         } else {
             std::ostream& out = mitCsv ? static_cast<std::ostream&>(datei) : std::cout;

@@ -1,0 +1,71 @@
+#include "app/unattended.h"
+
+#include <QCoreApplication>
+#include <QGuiApplication>
+#include <QTimer>
+#include <iostream>
+#include <stdexcept>
+
+#include "platform/services/orv_info.h"
+#include "platform/store/record_files.h"
+
+namespace kis::app {
+
+namespace {
+bool beendet = false;
+AbgStatus letzterStatus = AbgStatus::Erfolg;
+}  // namespace
+
+bool OhneAnzeige() {
+    const QString platform = QGuiApplication::platformName();
+    return platform == QLatin1String("offscreen") || platform == QLatin1String("minimal");
+}
+
+void AbgBeenden(AbgStatus status, const QString& text) {
+    if (beendet) return;
+    beendet = true;
+    letzterStatus = status;
+    const int code = static_cast<int>(status);
+    const std::string line = text.toStdString() + " (Status " + std::to_string(code) + ")";
+    std::cerr << "kis -ABG: " << line << std::endl;
+    // The log keeps errors as registered exceptions; a success is logged the same way so the
+    // log tells every end of an unattended run.
+    ORVInfo().RegisterException("kis -ABG", std::runtime_error(line), status == AbgStatus::Erfolg ? 0 : 1);
+    if (!OhneAnzeige() || !QCoreApplication::instance()) return;
+    // Posted, so that it also ends a loop that has not started yet; exit() leaves every
+    // nested loop of modal windows too.
+    QTimer::singleShot(0, QCoreApplication::instance(), [code] { QCoreApplication::exit(code); });
+}
+
+bool AbgBeendet() { return beendet; }
+AbgStatus AbgLetzterStatus() { return letzterStatus; }
+
+void AbgZuruecksetzen() {
+    beendet = false;
+    letzterStatus = AbgStatus::Erfolg;
+}
+
+QString AbgProgrammPruefen(const QString& bonusTyp, const QString& programmName,
+                           const QString& kennung) {
+    if (bonusTyp.trimmed().isEmpty())
+        return QStringLiteral("Es wurde kein Bonusprogramm angegeben (Schalter PROG=).");
+    if (programmName.trimmed().isEmpty())
+        return QStringLiteral("Es wurde kein Programmname angegeben (Schalter KUND=).");
+    kis::store::Tbetafile beta;
+    beta.OpenOut();
+    beta.ClearKeysAndFilters();
+    beta.SelectIndex("KEY");
+    beta.Feld("TYP").SetKeyWertAndFilter(kennung.toStdString());
+    beta.Feld("NAME").SetKeyWertAndFilter(programmName.toStdString());
+    beta.Feld("NR").SetKeyWertAndFilter(0);
+    beta.SetUsedField({"NAME"});
+    beta.ExtendedMaxReceive_Set(1);
+    const bool vorhanden = beta.Get_ge();
+    beta.Close();
+    if (!vorhanden)
+        return QStringLiteral("Das Bonusprogramm \"%1\" (%2) ist nicht vorhanden.")
+            .arg(programmName, bonusTyp);
+    return {};
+}
+
+}  // namespace kis::app

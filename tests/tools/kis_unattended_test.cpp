@@ -1,0 +1,89 @@
+// The program started unattended (-ABG) without a display: every start ends by itself with a
+// status and one line saying why, on stderr and in kis.log.
+#include <gtest/gtest.h>
+#include <sys/wait.h>
+
+#include <filesystem>
+#include <fstream>
+#include <sstream>
+#include <string>
+
+#include "support/suite_fixture.h"
+
+namespace fs = std::filesystem;
+
+namespace {
+
+struct Ergebnis {
+    int status = -1;
+    std::string err;
+};
+
+std::string Lesen(const fs::path& p) {
+    std::ifstream in(p);
+    std::stringstream s;
+    s << in.rdbuf();
+    return s.str();
+}
+
+class UnattendedTest : public ::testing::Test {
+protected:
+    // Starts kis with no display at all; `timeout` kills it after 60 s (status 124).
+    void SetUp() override {
+        exe = fs::read_symlink("/proc/self/exe").parent_path() / "kis";
+        if (!fs::exists(exe)) GTEST_SKIP() << "built without the program's windows";
+    }
+    Ergebnis Kis(const std::string& args) {
+        const fs::path err = fx.Dir() / "stderr.txt";
+        const std::string cmd = "env -u DISPLAY -u WAYLAND_DISPLAY -u QT_QPA_PLATFORM TMPDIR='" +
+                                fx.Dir().string() + "' timeout 60 '" + exe.string() + "' --db='" +
+                                fx.DbPath().string() + "' " + args + " >/dev/null 2>'" +
+                                err.string() + "'";
+        const int status = std::system(cmd.c_str());
+        return {WIFEXITED(status) ? WEXITSTATUS(status) : -1, Lesen(err)};
+    }
+    void Programm(const std::string& typ, const std::string& name) {
+        fx.Row("BETA", {{"TYP", typ}, {"NAME", name}, {"NR", 0}});
+    }
+
+    kis::test::SuiteFixture fx{true};
+    fs::path exe;
+};
+
+TEST_F(UnattendedTest, EveryMissingPieceEndsTheStartWithAStatusAndALine) {
+    Programm("BONUSUMSA", "Sommer");
+    struct Fall {
+        std::string args;
+        int status;
+        std::string meldung;
+    };
+    const Fall faelle[] = {
+        {"-ABG", 2, "PROG="},
+        {"-ABG \"-PROG=Bonusprogramm - Umsatzprämie\"", 2, "KUND="},
+        {"-ABG \"-PROG=Bonusprogramm - Umsatzprämie\" -KUND=Winter", 2, "nicht vorhanden"},
+        {"-ABG \"-PROG=Bonusprogramm - Prämienpass\" -KUND=Sommer", 2, "nicht vorhanden"},
+        // The programme exists, but the generation is not there yet: it says so.
+        {"-ABG \"-PROG=Bonusprogramm - Umsatzprämie\" -KUND=Sommer", 4, "nicht verfügbar"},
+    };
+    for (const Fall& f : faelle) {
+        const Ergebnis r = Kis(f.args);
+        EXPECT_EQ(f.status, r.status) << f.args << ": " << r.err;
+        EXPECT_NE(std::string::npos, r.err.find("kis -ABG: ")) << f.args << ": " << r.err;
+        EXPECT_NE(std::string::npos, r.err.find(f.meldung)) << f.args << ": " << r.err;
+    }
+    // The log beside the database tells the same.
+    const std::string log = Lesen(fx.Dir() / "kis.log");
+    EXPECT_NE(std::string::npos, log.find("Winter")) << log;
+    EXPECT_NE(std::string::npos, log.find("nicht verfügbar")) << log;
+}
+
+TEST_F(UnattendedTest, AWorkstationThatMayNotGenerateEndsAtOnce) {
+    Programm("BONUSUMSA", "Sommer");
+    fx.Row("EINSTELLUNG", {{"MASKE", std::string("SYSTEM")}, {"NAME", std::string("RTYP")},
+                           {"WERT", std::string("2")}});
+    const Ergebnis r = Kis("-ABG \"-PROG=Bonusprogramm - Umsatzprämie\" -KUND=Sommer");
+    EXPECT_EQ(2, r.status) << r.err;
+    EXPECT_NE(std::string::npos, r.err.find("Typ 2")) << r.err;
+}
+
+}  // namespace
