@@ -76,7 +76,9 @@ bool TMerovaQuery::BETAProPosition(const std::string& kennung, const std::string
 
 bool TMerovaQuery::ExecuteBO() {
     bool result = true;
+    FFehler = false;
     FFehlerText.clear();
+    FActive = true;
     // Registers a failure; the first one is kept for the caller's message.
     auto fehler = [&](const std::string& wo, const std::exception& e) {
         ORVInfo().RegisterException(wo, e);
@@ -100,15 +102,19 @@ bool TMerovaQuery::ExecuteBO() {
 
         FKISUFile->OpenOut();
         FKIVKFile->OpenOut();
-        std::vector<TIntPair> kunden;
+        std::vector<std::pair<TIntPair, std::string>> kunden;
         FKISUFile->ClearKeysAndFilters();
         FKISUFile->SelectIndex("KUNDE");
         FKISUFile->Feld("ART").FilterEinzelwertAdd(std::string("VK"));
         for (bool ok = FKISUFile->Get_ge(); ok; ok = FKISUFile->Next()) {
             const TIntPair kunde = FKISUFile->Feld("KUNDE").AsPair();
-            if (!kunde.IsNull()) kunden.push_back(kunde);  // the totals record is skipped
+            if (!kunde.IsNull())  // the totals record is skipped
+                kunden.emplace_back(kunde, FKISUFile->Feld("NAME").AsString());
         }
-        for (const TIntPair& kunde : kunden) {
+        for (const auto& [kunde, name] : kunden) {
+            DoOnGepGelesen(kunde, name);
+            ORVInfoProcessMessages(300);
+            if (!FActive) break;
             try {
                 ExecuteBO_BonusBerechnen(kunde, proPosition);
             } catch (const std::exception& e) {
@@ -127,6 +133,9 @@ bool TMerovaQuery::ExecuteBO() {
         fehler("TMerovaQuery.ExecuteBO", e);
     }
     BonusTabellen.reset();
+    // A stopped generation has left customers out: it is no success.
+    result = result && FActive.load() && !FFehler;
+    FActive = false;
     return result;
 }
 

@@ -92,8 +92,10 @@ public:
 
     // Bonus generation after a successful run in bonus mode: hands every selected customer's
     // sales (or documents) to the bonus tables of the programme FBONUSKennung / FBONUSName,
-    // which write the new bonuses into the temporary bonus file. False when the programme
-    // cannot be read or any customer failed (the others are still processed).
+    // which write the new bonuses into the temporary bonus file. Reports each customer
+    // through OnGepGelesen; SetActive(false) stops after the current one. False when stopped,
+    // when the programme cannot be read or when any customer failed (the others are still
+    // processed); Fehler() then tells the first failure.
     bool ExecuteBO();
     // One customer; returns the sum of the items' bonuses. Needs the tables of ExecuteBO.
     long double ExecuteBO_BonusBerechnen(const TIntPair& kunde, bool proPosition);

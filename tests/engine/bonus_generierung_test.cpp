@@ -400,5 +400,28 @@ TEST_F(BonusGenTest, FailingCustomerFailsTheRunButNotTheOthers) {
     EXPECT_EQ(Temporaer(), (std::vector<std::pair<int, int64_t>>{{2, 100}, {99, 0}}));
 }
 
+// A generation stopped from the progress dialog is no success.
+TEST_F(BonusGenTest, StoppedGenerationIsNoSuccess) {
+    Programm("BONUSUMSA", "Umsatz", "0", "0", {"Zehn"});
+    const TIntPair a = fx.Kunde(1, "Albrecht");
+    const TIntPair b = fx.Kunde(2, "Becker");
+    fx.Beleg(a, 1, 10, fx.D(2026, 3, 2), {P(10.00)});
+    fx.Beleg(b, 1, 11, fx.D(2026, 3, 2), {P(10.00)});
+    std::vector<TIntPair> gemeldet;
+    q.OnGepGelesen = [&](const TIntPair& k, const std::string&) {
+        gemeldet.push_back(k);
+        if (q.FBONUSKennung == "BONUSUMSA" && k == b) q.SetActive(false);
+    };
+    q.Init();
+    q.SetFilter(filter);
+    ASSERT_TRUE(q.ExecuteKI());
+    gemeldet.clear();
+    q.FBONUSKennung = "BONUSUMSA";
+    q.FBONUSName = "Umsatz";
+    EXPECT_FALSE(q.ExecuteBO());
+    EXPECT_EQ(gemeldet, (std::vector<TIntPair>{a, b}));
+    EXPECT_EQ(Temporaer(), (std::vector<std::pair<int, int64_t>>{{1, 100}}));
+}
+
 }  // namespace
 }  // namespace kis::test
