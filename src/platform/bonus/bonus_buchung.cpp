@@ -81,7 +81,7 @@ void TBonusTabellenGen::KundeLaden(const TIntPair& kunde) {
 
 bool TBonusTabellenGen::Buchen_Noetig() const {
     for (const auto& t : neu_)
-        if (t.BonusCent != 0 || t.Eintraege) return true;
+        if (t.BonusCent != 0 || t.Eintraege || (t.Fortsetzung() && t.Status == "A")) return true;
     return false;
 }
 
@@ -242,6 +242,10 @@ void TBonusTabellenGen::Delete(int flag) {
 TBonusTabellenGen::TBuchErgebnis TBonusTabellenGen::BucheKunde(const TIntPair& kunde,
                                                                std::string* meldung) {
     try {
+        // The temporary bonus is removed after the commit; inside an enclosing booking that
+        // could still roll back, the bonus would be lost.
+        if (kis::store::ORVBuchung().Depth() > 0)
+            throw std::logic_error("Die Buchung eines Kunden darf nicht in einer anderen Buchung laufen.");
         KundeLaden(kunde);
         if (!Buchen_Noetig()) {
             // Nothing worth booking: the temporary entries are dropped all the same.

@@ -405,7 +405,8 @@ void TBonusTabellenGen::TemporaerSchreiben(const TBonusGenTabelle& t) {
 // ------------------------------------------------------------------------------- period premium
 
 void TBonusTabellenGen::OffenerBonusBerechnen(const TIntPair& kunde, TDateTime jetzt) {
-    if (!prog_ || kind_ != 5 || !(kunde == kunde_) || umzrItems_.empty()) return;
+    if (!prog_ || kind_ != 5 || !(kunde == kunde_)) return;
+    if (umzrItems_.empty() && perioden_.empty()) return;
     const TQEL_UMZR_Params& u = prog_->Umzr;
     if (umzrAnker_ == 0) {
         umzrAnker_ = kis::date::DateOf(umzrItems_.front().Datum);
@@ -433,6 +434,10 @@ void TBonusTabellenGen::OffenerBonusBerechnen(const TIntPair& kunde, TDateTime j
             bis = von + laenge;
         }
     };
+    for (auto& p : perioden_) {
+        TDateTime von = 0;
+        periodeVon(p.Von, von, p.Bis);
+    }
     for (const auto& it : umzrItems_) {
         TDateTime von = 0, bis = 0;
         periodeVon(it.Datum, von, bis);
@@ -452,7 +457,9 @@ void TBonusTabellenGen::OffenerBonusBerechnen(const TIntPair& kunde, TDateTime j
     db->Begin();
     try {
         for (const auto& p : perioden_) {
-            if (p.Neu.empty()) continue;
+            const bool beendet = p.Bis <= kis::date::DateOf(jetzt);
+            // A stored running period without new sales is only closed once it has ended.
+            if (p.Neu.empty() && !(beendet && p.OffenRNr >= 0)) continue;
             int64_t umsatz = p.GespeichertUmsatzCent, itemBonus = p.GespeichertItemBonusCent;
             int64_t neuUmsatz = 0, neuItemBonus = 0;
             for (const auto& it : p.Neu) {
@@ -474,8 +481,7 @@ void TBonusTabellenGen::OffenerBonusBerechnen(const TIntPair& kunde, TDateTime j
                     }
                 gesamt += extra;
             }
-            const int64_t delta = gesamt - p.GespeichertBonusCent;
-            const bool beendet = p.Bis <= kis::date::DateOf(jetzt);
+            const int64_t delta = p.Neu.empty() ? 0 : gesamt - p.GespeichertBonusCent;
             if (delta == 0 && !(beendet && p.OffenRNr >= 0)) continue;
             TBonusGenTabelle t;
             t.ProgrammId = prog_->Kennung;
@@ -485,7 +491,7 @@ void TBonusTabellenGen::OffenerBonusBerechnen(const TIntPair& kunde, TDateTime j
             t.BonusCent = delta;
             t.BasisCent = neuUmsatz;
             t.Laenge = int32_t(p.Neu.size());
-            t.Eintraege = true;
+            t.Eintraege = !p.Neu.empty();
             t.Items = p.Neu;
             if (p.OffenRNr >= 0) {
                 t.RNr = p.OffenRNr;

@@ -122,7 +122,8 @@ public:
     // Flag 1: KundeLaden reads the temporary bonuses of this programme; flag 0: none.
     void UseTMP(int flag, const std::string& kennung, const std::string& name);
     void KundeLaden(const TIntPair& kunde);
-    // True when a loaded temporary bonus is worth a cent or is a pass that received entries.
+    // True when a loaded temporary bonus is worth a cent, received entries (a pass), or
+    // closes a stored bonus (an ended period).
     bool Buchen_Noetig() const;
     // Writes the loaded temporary bonuses into the four places in one booking of type 44
     // (nested in a running booking). The item-booking callback marks each item.
@@ -137,6 +138,7 @@ public:
     // bonuses. A position already marked (another run, or a booking that crashed before its
     // temporary bonus was removed) skips the customer and removes the stale temporary bonus;
     // any other failure rolls back and keeps the temporary bonus. `meldung` gets the reason.
+    // Must run outside any booking (it commits its own before removing the temporary one).
     TBuchErgebnis BucheKunde(const TIntPair& kunde, std::string* meldung = nullptr);
 
     // Marks the items of a booked bonus; default: BonusTabItemBuchen of bonus_marken.h.

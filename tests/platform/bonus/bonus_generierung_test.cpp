@@ -147,6 +147,21 @@ TEST_F(PeriodeTest, RunningPeriodIsContinuedAndClosedByTheNextRun) {
     EXPECT_EQ(Anzahl("SELECT COUNT(*) FROM OP WHERE ROUND(BETRAG2 * 100) = 600 AND STATUS = 'A'"), 1);
     EXPECT_EQ(Anzahl("SELECT COUNT(*) FROM BONUS WHERE ROUND(WERT * 100) = 100 AND STATUS = 'O'"), 1);
     EXPECT_EQ(Anzahl("SELECT COUNT(*) FROM LST WHERE BONUS1ART = 'BN'"), 4);
+
+    // Run 3 on 20 March without new sales closes the ended second week as it stands.
+    gen.New(kunde, "BONUSUMZR", "Woche");
+    gen.VorhandeneKundenDatenLaden();
+    gen.OffenerBonusBerechnen(kunde, SuiteFixture::D(2026, 3, 20));
+    ASSERT_EQ(gen.Tabellen().size(), 1u);
+    EXPECT_EQ(gen.Tabellen()[0].BonusCent, 0);
+    EXPECT_EQ(gen.Tabellen()[0].Status, "A");
+    ASSERT_EQ(buch.BucheKunde(kunde), TBonusTabellenGen::TBuchErgebnis::Gebucht);
+    EXPECT_EQ(Anzahl("SELECT COUNT(*) FROM BONUS WHERE STATUS = 'A'"), 2);
+    EXPECT_EQ(Anzahl("SELECT COUNT(*) FROM BONUS WHERE ROUND(WERT * 100) = 100 AND LAENGE = 1"), 1);
+    gen.New(kunde, "BONUSUMZR", "Woche");
+    gen.VorhandeneKundenDatenLaden();
+    gen.OffenerBonusBerechnen(kunde, SuiteFixture::D(2026, 3, 21));
+    EXPECT_TRUE(gen.Tabellen().empty());  // nothing left to close
 }
 
 // A programme that cannot compute is refused at New, before any customer is touched.
