@@ -8,6 +8,7 @@
 #include "engine/merova_query.h"
 #include "platform/accounting/konten_server.h"
 #include "platform/bonus/bonus_mani.h"
+#include "platform/bonus/bonus_rechner.h"
 #include "platform/match/text_match.h"
 #include "platform/partners/gp_data.h"
 #include "platform/partners/gp_merkmal_buchmani.h"
@@ -176,6 +177,11 @@ void TDM::Versionsanzeige(QWidget* parent) {
     } catch (const std::exception& e) {
         ORVInfo().RegisterException("TDM.Versionsanzeige", e, 1);
     }
+}
+
+TBonusRechner& TDM::BonusRechner() {
+    if (!FBonusRechner) FBonusRechner = std::make_unique<TBonusRechner>();
+    return *FBonusRechner;
 }
 
 TQEL_GP_GBMERkmal_Buchmani* TDM::GBMerkmlMani_GoC() {

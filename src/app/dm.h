@@ -25,6 +25,7 @@ class TMerovaQuery;
 class TKundEingDialog;
 class TORVProgressCounter;
 class TORVStdProgressDialog;
+class TBonusRechner;
 class TQEL_BonusMani;
 class TQEL_GP_GBMERkmal_Buchmani;
 class TQEL_KubeAktenForm;
@@ -49,6 +50,7 @@ public:
     TGpData* FGPData = nullptr;                          // shared instance
     TQEL_KubeAktenForm* FKundenAkte = nullptr;           // owned, on first use
     std::unique_ptr<TQEL_BonusMani> FBonuMani;           // on first use
+    std::unique_ptr<TBonusRechner> FBonusRechner;        // on first use
     std::unique_ptr<TQEL_GP_GBMERkmal_Buchmani> FGBMerkmlMani;  // on first use
     TKontenServer* FKontoserver = nullptr;               // on first use
     TSelektionFrmModus KIModus = TSelektionFrmModus::smKundeninfoSelektion;
@@ -86,6 +88,8 @@ public:
     QString GetKontoBezeichnung(const QString& konto);
 
     TQEL_GP_GBMERkmal_Buchmani* GBMerkmlMani_GoC();
+    // The bonus calculator of the bonus windows (rule lists, rules, programme selections).
+    TBonusRechner& BonusRechner();
 
     // The progress dialog's abort: stops a running engine, then clears PrgDlgActive.
     void prgDlgAbort();

@@ -11,6 +11,7 @@
 #include "app/start_up.h"
 #include "app/unattended.h"
 #include "bonus/bonus_als_verw.h"
+#include "bonus/bonus_fenster.h"
 #include "bonus/bonus_man_eing.h"
 #include "overview/abc_eing_dialog.h"
 #include "overview/abc_resultat.h"
@@ -33,8 +34,10 @@ struct Fenster {
     std::unique_ptr<TfrmABCResultat> abcResultat;
     std::unique_ptr<Tfrmbonusmaneing> bonusmaneing;
     std::unique_ptr<Tfrmsetmerkmal> setmerkmal;
+    std::unique_ptr<TBonusFenster> bonusFenster;
 
     ~Fenster() {
+        bonusFenster.reset();
         setmerkmal.reset();
         bonusmaneing.reset();
         abcResultat.reset();
@@ -88,6 +91,7 @@ int main(int argc, char** argv) {
         fenster->abcResultat = std::make_unique<TfrmABCResultat>();
         fenster->bonusmaneing = std::make_unique<Tfrmbonusmaneing>();
         fenster->setmerkmal = std::make_unique<Tfrmsetmerkmal>();
+        fenster->bonusFenster = std::make_unique<TBonusFenster>(*fenster->kundenInfo, *fenster->dm);
     } catch (const std::exception& e) {
         ORVProgramm().ShowException(e);
         exitCode = 1;
