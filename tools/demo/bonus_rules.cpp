@@ -5,6 +5,7 @@
 #include <string>
 
 #include "catalog.h"
+#include "platform/bonus/umzr_params.h"
 
 namespace kis::demo {
 
@@ -64,6 +65,22 @@ std::vector<std::string> RuleContent(const Rule& rule) {
     return lines;
 }
 
+namespace {
+
+std::vector<std::string> PeriodContent() {
+    TQEL_UMZR_Params p;
+    p.Zeitraum = kPeriodDays;
+    p.Einheit = kUMZRTage;
+    p.UmsatzgrenzeCent = kPeriodThreshold;
+    p.Regel = "Standard 3 %";
+    p.Berechnung = 1;
+    p.Storno = 1;
+    p.ExtraBonus = {{kPeriodExtraFrom, kPeriodExtraBonus}};
+    return p.AssignToStrL();
+}
+
+}  // namespace
+
 const std::vector<Programme>& DemoProgrammes() {
     static const std::vector<Programme> programmes = [] {
         std::vector<std::string> pass(kPassLength - 1, "Pass Eintrag");
@@ -73,11 +90,8 @@ const std::vector<Programme>& DemoProgrammes() {
             {kTurnoverType, kTurnoverName, -1, "2", "1", "1740", {"Staffel Umsatz"}},
             {kTurnoverType, kLoyaltyName, -1, "0", "0", "1740", {"Standard 3 %"}},
             {kCouponType, kCouponName, -1, "2", "0", "RS10", {"Rabatt 10 %"}},
-            // Period premium: the parameter record as name=value lines.
-            {kPeriodType, kPeriodName, 0, "0", "0", "1744",
-             {"ZEITRAUM=" + std::to_string(kPeriodDays), "EINHEIT=1", "UMSATZGRENZE=" + DecimalComma(kPeriodThreshold),
-              "REGEL=Standard 3 %", "BERECHNUNG=1", "STORNO=1", "GUTSCHEINE=0",
-              "EXTRABONUS=" + DecimalComma(kPeriodExtraFrom) + ";" + DecimalComma(kPeriodExtraBonus)}},
+            // Period premium: the parameter record in its own text form.
+            {kPeriodType, kPeriodName, 0, "0", "0", "1744", PeriodContent()},
         };
     }();
     return programmes;

@@ -6,6 +6,7 @@
 #include "catalog.h"
 #include "german_names.h"
 #include "platform/base/datetime.h"
+#include "platform/bonus/beta_programm.h"
 #include "rng.h"
 #include "suite_basics.h"
 #include "table.h"
@@ -180,45 +181,33 @@ void WriteArticles(DemoModel& m, Rng& rng) {
     }
 }
 
-std::string Lines(const std::vector<std::string>& lines) {
-    std::string text;
-    for (const auto& l : lines) text += l + "\n";
-    return text;
-}
-
-void WriteProgrammes(const DemoModel& m) {
-    Table t("BETA");
-    const double created = m.firstDay;
-    auto head = [&](const char* type, const char* name, int nr) {
-        t.Clear();
-        t.F("TYP").SetWert(type);
-        t.F("NAME").SetWert(name);
-        t.F("NR").SetWert(nr);
-        t.F("EIGEN").SetWert("J");
-        t.F("ANLAGE").SetWert(created);
-        t.F("GEAENDERT").SetWert(created);
-    };
+// Rules and programmes go through the programme store, so the demo holds exactly what the
+// editor writes: main record, content lines and, for programmes, the selection record.
+void WriteProgrammes() {
     for (const auto& r : DemoRules()) {
-        head(kRuleType, r.name, 0);
-        t.F("LAENGE").SetWert(int(r.rows.size()));
-        t.F("WERTART").SetWert(std::string(1, r.valueKind));
-        t.F("RUNDUNGKZ").SetWert(r.rounding);
-        t.F("RUNDUNGINTERVALL").SetWert(Euro(r.intervalCents));
-        t.F("INHALT").SetWert(Lines(RuleContent(r)));
-        t.Insert();
+        TBetaSatz s;
+        s.Typ = kRuleType;
+        s.Name = r.name;
+        s.Laenge = int(r.rows.size());
+        s.WertArt = std::string(1, r.valueKind);
+        s.RundungKz = r.rounding;
+        s.RundungIntervall = Euro(r.intervalCents);
+        s.Inhalt = RuleContent(r);
+        TBetaStore::Speichern(s, nullptr);
     }
+    // Every programme selects only sales not yet settled for a bonus.
+    const std::vector<std::string> selektion = {"VkSelPosBox.chbNichtBonusVerrechnet=1",
+                                                "VkSelPosBox.chbBonusVerrechnet=0"};
     for (const auto& p : DemoProgrammes()) {
-        head(p.type, p.name, 0);
-        if (p.length != 0) t.F("LAENGE").SetWert(p.length);
-        t.F("BASIS").SetWert(p.basis);
-        t.F("STORNO").SetWert(p.storno);
-        t.F("KONTO").SetWert(p.account);
-        t.F("INHALT").SetWert(Lines(p.content));
-        t.Insert();
-        // Selection record: named customers of the first company, any sales.
-        head(p.type, p.name, 1);
-        t.F("INHALT").SetWert(Lines({"AuchAnonymeKunden=0", "Mandant=1/0"}));
-        t.Insert();
+        TBetaSatz s;
+        s.Typ = p.type;
+        s.Name = p.name;
+        s.Laenge = p.length;
+        s.Basis = p.basis;
+        s.Storno = p.storno;
+        s.Konto = p.account;
+        s.Inhalt = p.content;
+        TBetaStore::Speichern(s, &selektion);
     }
 }
 
@@ -234,7 +223,7 @@ void WriteMasterData(DemoModel& m) {
     WriteAccounts({kMandant1, kMandant2});
     WritePaymentMeans();
     WriteSettings();
-    WriteProgrammes(m);
+    WriteProgrammes();
 }
 
 }  // namespace kis::demo
