@@ -65,6 +65,21 @@ public:
         booking.Commit();
     }
 
+    // A user-defined payment means (selector kind 2 with variant 1 or 2: a coupon type).
+    void Zahlungsmittel(int nr, const char* kuerzel, const char* bezeichnung, int selektorArt, int variante) {
+        kis::store::BookingScope booking(1);
+        kis::store::Tzahlungsmittelfile f;
+        f.OpenNew();
+        f.ClearRecord();
+        f.Feld("NR").SetWert(nr);
+        f.Feld("KUERZEL").SetWert(kuerzel);
+        f.Feld("BEZEICHNUNG").SetWert(bezeichnung);
+        f.Feld("SELEKTORART").SetWert(selektorArt);
+        f.Feld("VARIANTE").SetWert(variante);
+        f.Insert();
+        booking.Commit();
+    }
+
     // A customer of client company 1/0 through the master-data service.
     TIntPair Kunde(const std::string& name, const std::string& name2, const std::string& vorname) {
         TKundenStamm k;

@@ -71,6 +71,13 @@ TEST_F(DemoContent, HoldsEveryKindTheEngineReads) {
     EXPECT_TRUE(Contains(Values("OP", "STATUS"), {"O", "A"}));
     const auto types = Values("BETA", "TYP");
     for (int kind = 1; kind <= 5; ++kind) EXPECT_TRUE(types.count(CBonuTypen2Kuerzel(kind))) << kind;
+    // Every programme (kinds 2 to 5) comes with its selection record.
+    std::set<std::string> mains, selections;
+    ForEach("BETA", [&](TQEL_DBFile& f) {
+        if (f.Feld("TYP").AsString() == CBonuTypen2Kuerzel(1)) return;
+        (f.Feld("NR").AsInt() == 0 ? mains : selections).insert(f.Feld("TYP").AsString() + "/" + f.Feld("NAME").AsString());
+    });
+    EXPECT_EQ(mains, selections);
     for (const auto& code : Values("ZM", "ZMKZ")) EXPECT_GT(ZM_Kuerzel_2_Index(code), 0) << code;
     EXPECT_TRUE(Contains(Values("KONTO", "KONTOART"), {"137", "140", "141", "142", "143", "144", "145"}));
     EXPECT_EQ(Values("MANDANT", "NR").size(), 2u);
