@@ -114,9 +114,9 @@ void TBonusProgrammSelFrm::btnWeiterClick() {
         const QString name = cmbBonusName->currentText();
         if (typ.isEmpty() || name.isEmpty()) return;
         const std::string kennung = CBonuTypen2Kuerzel(BonuTypen4Name(typ.toStdString()));
-        if (!TBetaStore::ProgrammExistiert(kennung, name.toStdString())) {
-            ORVInfo().WarnungBox("Das Bonusprogramm \"" + name.toStdString() + "\" (" + typ.toStdString() +
-                                 ") ist nicht gespeichert. Bitte wählen Sie ein anderes.");
+        const std::string fehler = TBetaStore::ProgrammPruefen(kennung, name.toStdString());
+        if (!fehler.empty()) {
+            ORVInfo().WarnungBox(fehler + " Bitte wählen Sie ein anderes.");
             return;
         }
         const bool gewechselt = (!FAltTyp.isEmpty() || !FAltName.isEmpty()) && (typ != FAltTyp || name != FAltName);

@@ -32,9 +32,16 @@ public:
 };
 
 void Programm(const std::string& typ, const std::string& name, const std::vector<std::string>& sel) {
+    TBetaSatz regel;
+    regel.Typ = "GRUNDTAB";
+    regel.Name = "Drei";
+    regel.Laenge = 1;
+    regel.Inhalt = {"9999999,99=3,00"};
+    TBetaStore::Speichern(regel, nullptr);
     TBetaSatz s;
     s.Typ = typ;
     s.Name = name;
+    s.Laenge = 1;
     s.Inhalt = {"Drei"};
     TBetaStore::Speichern(s, &sel);
 }

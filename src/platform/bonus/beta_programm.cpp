@@ -115,6 +115,26 @@ bool TBetaStore::ProgrammExistiert(const std::string& typ, const std::string& na
     return !typ.empty() && !name.empty() && Lesen(typ, name, kBetaHauptsatz).has_value();
 }
 
+std::string TBetaStore::ProgrammPruefen(const std::string& typ, const std::string& name) {
+    const int kind = BonuTypen4Kuerzel(typ);
+    const auto satz = kind >= 2 ? Lesen(typ, name, kBetaHauptsatz) : std::nullopt;
+    if (!satz) return "Das Bonusprogramm \"" + name + "\" ist nicht gespeichert.";
+    std::vector<std::string> regeln = satz->Inhalt;
+    if (kind == 5) {
+        regeln.clear();
+        for (const auto& z : satz->Inhalt)
+            if (z.rfind("REGEL=", 0) == 0) regeln.push_back(z.substr(6));
+        if (regeln.empty()) regeln.push_back({});
+    }
+    if (regeln.empty() || (kind == 2 && int(regeln.size()) != satz->Laenge))
+        return "Das Bonusprogramm \"" + name + "\" nennt keine Berechnungsvorschrift.";
+    for (const auto& r : regeln)
+        if (r.empty() || !Lesen(CBonuTypen2Kuerzel(1), r, kBetaHauptsatz))
+            return "Das Bonusprogramm \"" + name + "\" nennt die Berechnungsvorschrift \"" + r +
+                   "\", die nicht gespeichert ist.";
+    return {};
+}
+
 void TBetaStore::Speichern(const TBetaSatz& haupt, const std::vector<std::string>* selektion) {
     kis::store::BookingScope buchung(kBuchungBonusProgramm);
     TBetaSatz h = haupt;

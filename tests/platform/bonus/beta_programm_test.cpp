@@ -111,3 +111,27 @@ TEST(BetaStore, NamesInGermanOrderAndProgrammesUsingARule) {
               (std::vector<std::string>{"Bonusprogramm - Prämienpass: Stempel"}));
     EXPECT_TRUE(TBetaStore::ProgrammeMitRegel("Ärger").empty());
 }
+
+TEST(BetaStore, ProgrammeNamingMissingRulesAreRefusedForGeneration) {
+    DomainDb d;
+    TBetaSatz regel;
+    regel.Typ = "GRUNDTAB";
+    regel.Name = "R1";
+    TBetaStore::Speichern(regel, nullptr);
+    TBetaStore::Speichern(Pass("Gut", {"R1", "R1"}), nullptr);
+    TBetaStore::Speichern(Pass("Fehlt", {"R1", "R9"}), nullptr);
+    TBetaStore::Speichern(Pass("Leer", {"R1", ""}), nullptr);
+    TBetaSatz umzr;
+    umzr.Typ = "BONUSUMZR";
+    umzr.Name = "Q";
+    umzr.Inhalt = {"ZEITRAUM=1", "REGEL=R1"};
+    TBetaStore::Speichern(umzr, nullptr);
+    umzr.Name = "Q2";
+    umzr.Inhalt = {"ZEITRAUM=1"};
+    TBetaStore::Speichern(umzr, nullptr);
+    EXPECT_EQ(TBetaStore::ProgrammPruefen("BONUSPASS", "Gut"), "");
+    EXPECT_EQ(TBetaStore::ProgrammPruefen("BONUSUMZR", "Q"), "");
+    for (const auto& [typ, name] : std::vector<std::pair<std::string, std::string>>{
+             {"BONUSPASS", "Fehlt"}, {"BONUSPASS", "Leer"}, {"BONUSUMZR", "Q2"}, {"BONUSPASS", "Nie"}, {"GRUNDTAB", "R1"}})
+        EXPECT_NE(TBetaStore::ProgrammPruefen(typ, name), "") << name;
+}
