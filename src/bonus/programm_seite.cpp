@@ -77,7 +77,7 @@ TProgrammSeite::TProgrammSeite(const QString& prefix, int kind, TBonusRechner& r
     connect(cmbName, &QComboBox::currentIndexChanged, this, [this] {
         if (FEventVerarbeiten && zustand_ == zsBlaettern) NameGewaehlt();
     });
-    if (kind_ >= 2) Selektion = new TProgrammSelektion(prefix, this);
+    if (kind_ >= 2) Selektion = new TProgrammSelektion(prefix, dm, this);
 }
 
 std::string TProgrammSeite::TypKey() const { return CBonuTypen2Kuerzel(kind_); }

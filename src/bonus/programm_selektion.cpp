@@ -1,107 +1,160 @@
 #include "bonus/programm_selektion.h"
 
-#include <QLabel>
-#include <QPlainTextEdit>
+#include <QComboBox>
+#include <QScrollArea>
 #include <QVBoxLayout>
-#include <algorithm>
+
+#include "app/aktiv_passiv.h"
+#include "app/dm.h"
+#include "platform/services/orv_info.h"
+#include "platform/ui/gpsel/gp_sel_adr_box.h"
+#include "platform/ui/gpsel/gp_sel_erw_box.h"
+#include "platform/ui/gpsel/gp_sel_grid_box.h"
+#include "selection/sum_sel_op_box.h"
+#include "selection/sum_sel_vk_box.h"
+#include "selection/vk_sel_bon_box.h"
+#include "selection/vk_sel_pos_box.h"
 
 namespace {
 
-const char* const kBoxen[3][4] = {
-    {"GPSelAdrBox", "GPSelErwBox", "GPSelMerkmBox", "GPSelNrBox"},
-    {"VkSelBonBox", "VkSelPosBox", nullptr, nullptr},
-    {"SumSelVkBox", "SumSelOPBox", nullptr, nullptr},
-};
-constexpr const char* kNichtVerrechnet = "VkSelPosBox.chbNichtBonusVerrechnet";
-constexpr const char* kVerrechnet = "VkSelPosBox.chbBonusVerrechnet";
+constexpr const char* kNichtVerrechnet = "chbNichtBonusVerrechnet";
+constexpr const char* kVerrechnet = "chbBonusVerrechnet";
 
-std::string BoxName(const std::string& zeile) {
-    const size_t eq = zeile.find('=');
-    const std::string name = zeile.substr(0, eq);
-    return name.substr(0, name.find('.'));
-}
-
-// Position of a box within its tab (lines are written box by box).
-int BoxRang(const std::string& zeile) {
-    const std::string box = BoxName(zeile);
-    for (const auto& tab : kBoxen)
-        for (int i = 0; i < 4; ++i)
-            if (tab[i] && box == tab[i]) return i;
-    return 4;
-}
-
-bool IstSperrzeile(const std::string& zeile) {
-    return zeile.rfind(std::string(kNichtVerrechnet) + "=", 0) == 0 ||
-           zeile.rfind(std::string(kVerrechnet) + "=", 0) == 0;
+// One tab: its boxes stacked in a scroll box.
+QWidget* Tab(QWidget* parent, const QString& name, const QString& titel, QVBoxLayout*& boxen) {
+    auto* tab = new QWidget(parent);
+    tab->setObjectName(name);
+    tab->setWindowTitle(titel);
+    auto* scb = new QScrollArea(tab);
+    scb->setWidgetResizable(true);
+    auto* flaeche = new QWidget(scb);
+    boxen = new QVBoxLayout(flaeche);
+    scb->setWidget(flaeche);
+    (new QVBoxLayout(tab))->addWidget(scb);
+    return tab;
 }
 
 }  // namespace
 
-TProgrammSelektion::TProgrammSelektion(const QString& prefix, QWidget* parent) : QObject(parent), prefix_(prefix) {
-    const char* titel[3] = {"Selektion Kunde", "Selektion Verkauf", "Selektion Gesamtdaten"};
-    const char* namen[3] = {"tshSelKunde", "tshSelVerkauf", "tshSelGesamt"};
-    QWidget** tabs[3] = {&tshKunde, &tshVerkauf, &tshGesamtdaten};
-    for (int i = 0; i < 3; ++i) {
-        auto* w = new QWidget(parent);
-        w->setObjectName(prefix + QString::fromLatin1(namen[i]));
-        w->setWindowTitle(QString::fromUtf8(titel[i]));
-        auto* l = new QVBoxLayout(w);
-        l->addWidget(new QLabel(QStringLiteral("Gespeicherte Kriterien:"), w));
-        anzeige_[i] = new QPlainTextEdit(w);
-        anzeige_[i]->setObjectName(prefix + QStringLiteral("memKriterien") + QString::number(i));
-        anzeige_[i]->setReadOnly(true);
-        l->addWidget(anzeige_[i], 1);
-        *tabs[i] = w;
+TProgrammSelektion::TProgrammSelektion(const QString& prefix, TDM* dm, QWidget* parent)
+    : QObject(parent), prefix_(prefix), dm_(dm) {
+    QVBoxLayout *kunde = nullptr, *verkauf = nullptr, *gesamt = nullptr;
+    tshKunde = Tab(parent, prefix + QStringLiteral("tshSelKunde"), QStringLiteral("Selektion Kunde"), kunde);
+    tshVerkauf = Tab(parent, prefix + QStringLiteral("tshSelVerkauf"), QStringLiteral("Selektion Verkauf"), verkauf);
+    tshGesamtdaten = Tab(parent, prefix + QStringLiteral("tshSelGesamt"), QStringLiteral("Selektion Gesamtdaten"), gesamt);
+    kunde->addWidget(GPSelAdrBox = new TGPSelAdrBox);
+    kunde->addWidget(GPSelErwBox = new TGPSelErwBox);
+    kunde->addWidget(GPSelMerkmBox = new TGPSelMerkmBox);
+    kunde->addWidget(GPSelNrBox = new TGPSelNrBox);
+    verkauf->addWidget(VkSelBonBox = new TVkSelBonBox);
+    verkauf->addWidget(VkSelPosBox = new TVkSelPosBox);
+    gesamt->addWidget(SumSelVkBox = new TSumSelVkBox);
+    gesamt->addWidget(SumSelOPBox = new TSumSelOPBox);
+    gesamt->addWidget(SumSelEVBox = new TSumSelEVBox);
+    for (auto* l : {kunde, verkauf, gesamt}) l->addStretch(1);
+    SumSelEVBox->hide();
+    for (TSelBox* b : Boxen()) {
+        b->FMaskeOwner = QStringLiteral("SELBONUS");
+        b->Init();
     }
+    SumSelEVBox->Init();
     Clear();
 }
 
-std::vector<std::string> TProgrammSelektion::Sperrzeilen(const QString&) {
-    return {std::string(kNichtVerrechnet) + "=1", std::string(kVerrechnet) + "=0"};
+TProgrammSelektion::~TProgrammSelektion() {
+    for (TSelBox* b : Boxen()) {
+        try {
+            b->Done();
+        } catch (const std::exception& e) {
+            ORVInfo().RegisterException("TBonusProgrammeFrm.FormDestroy", e, 0);
+        }
+    }
 }
 
-int TProgrammSelektion::TabVon(const std::string& zeile) {
-    const std::string box = BoxName(zeile);
-    if (box.rfind("GPSel", 0) == 0) return 0;
-    if (box.rfind("VkSel", 0) == 0) return 1;
-    if (box == "SumSelEVBox") return -1;
-    if (box.rfind("SumSel", 0) == 0) return 2;
-    return 0;  // criteria of the customer boxes without a box prefix
+std::vector<TSelBox*> TProgrammSelektion::Boxen() const {
+    return {GPSelAdrBox, GPSelErwBox, GPSelMerkmBox, GPSelNrBox, VkSelBonBox, VkSelPosBox, SumSelVkBox, SumSelOPBox};
+}
+
+TSelBox* TProgrammSelektion::Box(const QString& name) const {
+    // Lines may carry the page prefix before the box name.
+    const QString ohnePrefix = name.startsWith(prefix_) ? name.mid(prefix_.size()) : name;
+    for (TSelBox* b : Boxen())
+        if (b->objectName() == ohnePrefix) return b;
+    return nullptr;
+}
+
+std::vector<std::string> TProgrammSelektion::Sperrzeilen() {
+    return {std::string("VkSelPosBox.") + kNichtVerrechnet + "=1", std::string("VkSelPosBox.") + kVerrechnet + "=0"};
+}
+
+void TProgrammSelektion::BonusSperre() {
+    VkSelPosBox->WertSetzen(QLatin1String(kNichtVerrechnet), QStringLiteral("1"));
+    VkSelPosBox->WertSetzen(QLatin1String(kVerrechnet), QStringLiteral("0"));
+    VkSelPosBox->Sperren(QLatin1String(kNichtVerrechnet));
+    VkSelPosBox->Sperren(QLatin1String(kVerrechnet));
 }
 
 void TProgrammSelektion::Clear() {
-    for (auto& z : zeilen_) z.clear();
-    zeilen_[1] = Sperrzeilen();
-    Anzeigen();
+    fremd_.clear();
+    for (TSelBox* b : Boxen()) b->Clear();
+    BonusSperre();
 }
 
 void TProgrammSelektion::EnabledSetzen(bool on) {
-    for (auto* a : anzeige_) a->setEnabled(on);
+    for (TSelBox* b : Boxen()) b->EnabledSetzen(on);
+    BonusSperre();
 }
 
 void TProgrammSelektion::BoxesGet(const std::vector<std::string>& zeilen) {
     Clear();
+    kis::app::TAktivPassivTable tabelle;
+    for (const auto& [combo, aktiv, passiv] : TGPSelErwBox::StatusTabelle())
+        tabelle.push_back({combo, aktiv, passiv, 0, false});
     for (const auto& z : zeilen) {
-        if (z.empty() || IstSperrzeile(z)) continue;
-        const int tab = TabVon(z);
-        if (tab >= 0) zeilen_[tab].push_back(z);
+        const QString zeile = QString::fromStdString(z);
+        const qsizetype gleich = zeile.indexOf(QLatin1Char('='));
+        if (gleich <= 0) continue;
+        const QString name = zeile.left(gleich).trimmed();
+        const QString wert = zeile.mid(gleich + 1);
+        const qsizetype punkt = name.indexOf(QLatin1Char('.'));
+        if (punkt <= 0) continue;
+        TSelBox* box = Box(name.left(punkt));
+        if (!box) {
+            if (!name.startsWith(QLatin1String("SumSelEVBox."))) fremd_.push_back(z);
+            continue;
+        }
+        const QString control = name.mid(punkt + 1).section(QLatin1Char('.'), 0, 0);
+        if (box->WertSetzen(control, wert)) continue;
+        // Not a control of the box: an active/passive option of the customer status.
+        if (dm_) dm_->SonderLockeAktivPassiv(control, wert, tabelle);
+        else kis::app::SonderLockeAktivPassiv(control.toStdString(), wert.toStdString(), tabelle);
     }
-    for (auto& tab : zeilen_)
-        std::stable_sort(tab.begin(), tab.end(),
-                         [](const std::string& a, const std::string& b) { return BoxRang(a) < BoxRang(b); });
-    Anzeigen();
+    bool gesetzt = false;
+    for (const auto& e : tabelle) gesetzt = gesetzt || e.touched;
+    if (gesetzt) {
+        if (dm_) dm_->SonderLockeAktivPassivFinal(GPSelErwBox, tabelle);
+        else
+            for (const auto& e : tabelle)
+                if (auto* combo = GPSelErwBox->findChild<QComboBox*>(QString::fromStdString(e.comboName)))
+                    GPSelErwBox->StatusNachCombo(combo, e.state);
+    }
+    BonusSperre();
 }
 
 std::vector<std::string> TProgrammSelektion::BoxesPut() const {
     std::vector<std::string> out;
-    for (const auto& tab : zeilen_) out.insert(out.end(), tab.begin(), tab.end());
-    return out;
-}
-
-void TProgrammSelektion::Anzeigen() {
-    for (int i = 0; i < 3; ++i) {
-        QStringList l;
-        for (const auto& z : zeilen_[i]) l << QString::fromStdString(z);
-        anzeige_[i]->setPlainText(l.join(QLatin1Char('\n')));
+    for (TSelBox* b : Boxen()) {
+        QStringList liste;
+        b->ChangedItemsGet(b->objectName(), liste);
+        for (const QString& l : liste) {
+            if (b == VkSelPosBox && (l.startsWith(QStringLiteral("VkSelPosBox.") + QLatin1String(kNichtVerrechnet) + "=") ||
+                                     l.startsWith(QStringLiteral("VkSelPosBox.") + QLatin1String(kVerrechnet) + "=")))
+                continue;
+            out.push_back(l.toStdString());
+        }
+        if (b == VkSelPosBox)
+            for (const auto& s : Sperrzeilen()) out.push_back(s);
     }
+    out.insert(out.end(), fremd_.begin(), fremd_.end());
+    return out;
 }

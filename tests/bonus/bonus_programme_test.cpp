@@ -21,6 +21,8 @@
 #include "platform/bonus/bonus_rechner.h"
 #include "platform/bonus/umzr_params.h"
 #include "platform/ui/mask_edit.h"
+#include "selection/vk_sel_bon_box.h"
+#include "selection/vk_sel_pos_box.h"
 
 using kis::testing::AppDb;
 
@@ -174,7 +176,7 @@ private slots:
         p->PASSrgpPosBon->SetItemIndex(1);
         p->PASSrgpStorno->SetItemIndex(1);
         Waehle(p->PASScmbKonto, "Passkonto");
-        p->Selektion->BoxesGet({"GPSelNrBox.edtNrVon=10", "VkSelBonBox.lblTxtDatum=1"});
+        p->Selektion->BoxesGet({"VkSelBonBox.lblTxtDatum=1", "VkSelBonBox.edtDatumVon=01012026", "Unbekannt.x=1"});
         QVERIFY(p->Buchen());
 
         const auto s = TBetaStore::Lesen("BONUSPASS", "Stempelkarte");
@@ -184,8 +186,9 @@ private slots:
         QCOMPARE(s->Storno, std::string("1"));
         QCOMPARE(s->Konto, std::string("4712"));
         QCOMPARE(TBonusRechner::Fuelle_Selektion("BONUSPASS", "Stempelkarte"),
-                 (Zeilen{"GPSelNrBox.edtNrVon=10", "VkSelBonBox.lblTxtDatum=1", "VkSelPosBox.chbNichtBonusVerrechnet=1",
-                         "VkSelPosBox.chbBonusVerrechnet=0"}));
+                 (Zeilen{"VkSelBonBox.lblTxtDatum=1", "VkSelBonBox.edtDatumVon=01012026", "VkSelBonBox.edtDatumBis=",
+                         "VkSelPosBox.chbNichtBonusVerrechnet=1",
+                         "VkSelPosBox.chbBonusVerrechnet=0", "Unbekannt.x=1"}));
 
         f.reset();
         auto g = u.Fenster();
@@ -194,6 +197,8 @@ private slots:
         QCOMPARE(g->PASS->PASSTabelle[2].cmbBerechn->currentText(), QStringLiteral("Fix"));
         QCOMPARE(g->PASS->PASSrgpPosBon->ItemIndex(), 1);
         QCOMPARE(g->PASS->PASScmbKonto->currentText(), QStringLiteral("Passkonto"));
+        QCOMPARE(g->PASS->Selektion->VkSelBonBox->Wert("edtDatumVon"), QStringLiteral("01012026"));
+        QCOMPARE(g->PASS->Selektion->VkSelBonBox->Wert("lblTxtDatum"), QStringLiteral("1"));
 
         // A pass whose content disagrees with its length still keeps its selection on save.
         u.db.Db().Exec("UPDATE BETA SET LAENGE = 5 WHERE NAME = 'Stempelkarte' AND NR = 0");
@@ -203,7 +208,7 @@ private slots:
         QVERIFY(h->PASS->Aendern());
         for (auto& z : h->PASS->PASSTabelle) Waehle(z.cmbBerechn, "Drei");
         QVERIFY(h->PASS->Buchen());
-        QCOMPARE(TBonusRechner::Fuelle_Selektion("BONUSPASS", "Stempelkarte").front(), std::string("GPSelNrBox.edtNrVon=10"));
+        QCOMPARE(TBonusRechner::Fuelle_Selektion("BONUSPASS", "Stempelkarte").front(), std::string("VkSelBonBox.lblTxtDatum=1"));
     }
 
     void turnoverAndCouponRoundTrip() {
@@ -340,6 +345,37 @@ private slots:
         QCOMPARE(s->rgpBerechnung->ItemIndex(), 1);
         Waehle(s->cmbName, "A");
         QCOMPARE(s->cmbBerechnungsvorschrift->currentText(), QStringLiteral("Drei"));
+    }
+
+    void selectionTabsRoundTripAndKeepTheBonusLock() {
+        Umgebung u;
+        auto f = u.Fenster();
+        TProgrammSelektion* sel = f->UMZR->Selektion;
+        auto gesperrt = [sel] {
+            return sel->VkSelPosBox->IstGesperrt("chbNichtBonusVerrechnet") &&
+                   sel->VkSelPosBox->IstGesperrt("chbBonusVerrechnet") &&
+                   sel->VkSelPosBox->Wert("chbNichtBonusVerrechnet") == "1" &&
+                   sel->VkSelPosBox->Wert("chbBonusVerrechnet") == "0";
+        };
+        QVERIFY(gesperrt());
+        // Lines that try to open the lock are overruled; restoring works in browse.
+        const Zeilen zeilen{"VkSelBonBox.lblTxtDatum=1", "VkSelBonBox.edtDatumVon=01012026", "VkSelBonBox.edtDatumBis=",
+                            "VkSelPosBox.chbBonusVerrechnet=1", "SumSelEVBox.x=1"};
+        sel->BoxesGet(zeilen);
+        QVERIFY(gesperrt());
+        const Zeilen geschrieben = sel->BoxesPut();
+        QCOMPARE(geschrieben, (Zeilen{"VkSelBonBox.lblTxtDatum=1", "VkSelBonBox.edtDatumVon=01012026",
+                                      "VkSelBonBox.edtDatumBis=", "VkSelPosBox.chbNichtBonusVerrechnet=1",
+                                      "VkSelPosBox.chbBonusVerrechnet=0"}));
+        sel->BoxesGet(geschrieben);
+        QCOMPARE(sel->BoxesPut(), geschrieben);
+        sel->EnabledSetzen(true);
+        QVERIFY(gesperrt());
+        sel->Clear();
+        QVERIFY(gesperrt());
+        QCOMPARE(sel->VkSelBonBox->Wert("edtDatumVon"), QString());
+        QVERIFY(f->UMZR->Einfuegen());
+        QVERIFY(gesperrt());
     }
 
     void ownFlagGuardsChangeAndDelete() {
