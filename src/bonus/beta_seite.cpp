@@ -89,6 +89,7 @@ TBetaSeite::TBetaSeite(TBonusRechner& rechner, TDM* dm, QWidget* parent)
     connect(BETArgpAbs, &QRadioButton::clicked, this, [this] { AbsClick(); });
     connect(BETARgpProz, &QRadioButton::clicked, this, [this] { ProzClick(); });
     connect(grpRunden, &QButtonGroup::idClicked, this, [this] { RundenClick(); });
+    KnoepfeBauen();
 }
 
 TBetaSeite::~TBetaSeite() = default;
@@ -195,8 +196,10 @@ void TBetaSeite::RundenClick() {
 
 std::vector<std::string> TBetaSeite::InhaltZeilen() const {
     std::vector<std::string> out;
+    // Written with decimal comma and two decimals, whatever was typed.
     for (const auto& z : BETATabelle)
-        out.push_back((z.edtWertBis->Text() + QLatin1Char('=') + z.edtBonus->Text()).toStdString());
+        out.push_back(HundertstelZuText(Hundertstel(z.edtWertBis->Text())) + "=" +
+                      HundertstelZuText(Hundertstel(z.edtBonus->Text())));
     return out;
 }
 
@@ -240,7 +243,7 @@ QString TBetaSeite::Pruefen() const {
     int64_t vorher = -1;
     for (size_t i = 0; i + 1 < BETATabelle.size(); ++i) {
         const int64_t bis = Hundertstel(BETATabelle[i].edtWertBis->Text());
-        if (bis <= vorher)
+        if (bis <= vorher || bis <= 0)
             return QStringLiteral("Die Obergrenzen der Staffel müssen von Zeile zu Zeile steigen (Zeile %1).").arg(i + 1);
         vorher = bis;
     }

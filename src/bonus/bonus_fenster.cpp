@@ -6,6 +6,7 @@
 #include "bonus/bonus_programm_sel_frm.h"
 #include "bonus/bonus_programme_frm.h"
 #include "platform/bonus/bonus_rechner.h"
+#include "selection/selektion_frm.h"
 
 TBonusFenster::TBonusFenster(TKundenInfo& menu, TDM& dm) : dm_(dm) {
     menu.SetAktion(QStringLiteral("BTNBONUSEING"), [this] { Programme().exec(); });
@@ -18,6 +19,9 @@ TBonusFenster::TBonusFenster(TKundenInfo& menu, TDM& dm) : dm_(dm) {
         return true;
     };
     menu.ProgrammSelektion = &TBonusFenster::ProgrammSelektion;
+    // The selection form in bonus mode, preset with the programme's stored selection.
+    if (!menu.BonusSelektion)
+        menu.BonusSelektion = [&menu](const QStringList& modusListe) { menu.SelektionFrm()->AusfuehrenBonus(modusListe); };
 }
 
 TBonusFenster::~TBonusFenster() = default;

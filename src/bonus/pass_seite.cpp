@@ -74,6 +74,7 @@ TPassSeite::TPassSeite(TBonusRechner& rechner, TDM* dm, QWidget* parent)
         PASS_ElementeAufbauen();
         PASS_ElementeFuellen();
     });
+    KnoepfeBauen();
 }
 
 void TPassSeite::ListenFuellen() {

@@ -53,31 +53,36 @@ TProgrammSeite::TProgrammSeite(const QString& prefix, int kind, TBonusRechner& r
     links->addLayout(inhalt_, 1);
     haupt->addLayout(links, 1);
 
-    auto* knoepfe = new QVBoxLayout;
+    knoepfe_ = new QVBoxLayout;
+    haupt->addLayout(knoepfe_);
+
+    connect(cmbName, &QComboBox::currentIndexChanged, this, [this] {
+        if (FEventVerarbeiten && zustand_ == zsBlaettern) NameGewaehlt();
+    });
+    if (kind_ >= 2) Selektion = new TProgrammSelektion(prefix, dm, this);
+}
+
+// Built after the page's content, so that Tab walks name, content, then the buttons.
+void TProgrammSeite::KnoepfeBauen() {
     auto knopf = [&](const QString& name, const QString& text) {
         auto* b = new QPushButton(text, this);
         b->setObjectName(name);
         b->setAutoDefault(false);
-        knoepfe->addWidget(b);
+        knoepfe_->addWidget(b);
         return b;
     };
-    btnInsert = knopf(prefix + QStringLiteral("btnInsert"), QStringLiteral("&Einfügen"));
-    btnUpdate = knopf(UpdateName(prefix), QStringLiteral("&Ändern"));
-    btnDelete = knopf(prefix + QStringLiteral("btnDelete"), QStringLiteral("&Löschen"));
-    btnBuchen = knopf(prefix + QStringLiteral("btnBuchen"), QStringLiteral("&Ok"));
-    btnCancel = knopf(prefix + QStringLiteral("btnCancel"), QStringLiteral("&Abbruch"));
-    knoepfe->addStretch(1);
-    haupt->addLayout(knoepfe);
+    btnInsert = knopf(prefix_ + QStringLiteral("btnInsert"), QStringLiteral("&Einfügen"));
+    btnUpdate = knopf(UpdateName(prefix_), QStringLiteral("&Ändern"));
+    btnDelete = knopf(prefix_ + QStringLiteral("btnDelete"), QStringLiteral("&Löschen"));
+    btnBuchen = knopf(prefix_ + QStringLiteral("btnBuchen"), QStringLiteral("&Ok"));
+    btnCancel = knopf(prefix_ + QStringLiteral("btnCancel"), QStringLiteral("&Abbruch"));
+    knoepfe_->addStretch(1);
 
     connect(btnInsert, &QPushButton::clicked, this, [this] { Einfuegen(); });
     connect(btnUpdate, &QPushButton::clicked, this, [this] { Aendern(); });
     connect(btnDelete, &QPushButton::clicked, this, [this] { Loeschen(); });
     connect(btnBuchen, &QPushButton::clicked, this, [this] { Buchen(); });
     connect(btnCancel, &QPushButton::clicked, this, [this] { Abbrechen(); });
-    connect(cmbName, &QComboBox::currentIndexChanged, this, [this] {
-        if (FEventVerarbeiten && zustand_ == zsBlaettern) NameGewaehlt();
-    });
-    if (kind_ >= 2) Selektion = new TProgrammSelektion(prefix, dm, this);
 }
 
 std::string TProgrammSeite::TypKey() const { return CBonuTypen2Kuerzel(kind_); }

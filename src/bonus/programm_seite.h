@@ -61,6 +61,8 @@ public:
     const std::optional<TBetaSatz>& Aktuell() const { return aktuell_; }
 
 protected:
+    // The five data buttons; each page calls this at the end of its constructor.
+    void KnoepfeBauen();
     // Kind-specific: the controls of the content area are added to this layout.
     QVBoxLayout* Inhalt() const { return inhalt_; }
     // Fills the controls from a stored record (main record; content included).
@@ -98,4 +100,5 @@ private:
     Zustand zustand_ = zsBlaettern;
     std::optional<TBetaSatz> aktuell_;
     QVBoxLayout* inhalt_ = nullptr;
+    QVBoxLayout* knoepfe_ = nullptr;
 };

@@ -52,6 +52,7 @@ TUmsaSeite::TUmsaSeite(bool rabattschein, TBonusRechner& rechner, TDM* dm, QWidg
     pgcInnen->addTab(Selektion->tshVerkauf, Selektion->tshVerkauf->windowTitle());
     pgcInnen->addTab(Selektion->tshGesamtdaten, Selektion->tshGesamtdaten->windowTitle());
     Inhalt()->addWidget(pgcInnen, 1);
+    KnoepfeBauen();
 }
 
 void TUmsaSeite::ComboFuellen_RabattscheinTypen() {

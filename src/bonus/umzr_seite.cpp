@@ -91,6 +91,7 @@ TUmzrSeite::TUmzrSeite(TBonusRechner& rechner, TDM* dm, QWidget* parent)
     pgcUMZR->addTab(Selektion->tshVerkauf, Selektion->tshVerkauf->windowTitle());
     pgcUMZR->addTab(Selektion->tshGesamtdaten, Selektion->tshGesamtdaten->windowTitle());
     Inhalt()->addWidget(pgcUMZR, 1);
+    KnoepfeBauen();
 }
 
 void TUmzrSeite::ListenFuellen() {

@@ -107,6 +107,9 @@ private slots:
         b->grpRunden->button(1)->click();
         b->BETAedtRundungsDelta->SetText("0,05");
         QVERIFY(b->Buchen());
+        for (QWidget* w : std::initializer_list<QWidget*>{b->BETAedtLaenge, b->BETAedtRundungsDelta, b->BETArgpRunden,
+                                                         b->BETArgpAbs, b->BETATabelle[0].edtBonus})
+            QVERIFY2(!w->isEnabled(), qPrintable(w->objectName()));  // browse
 
         const auto s = TBetaStore::Lesen("GRUNDTAB", "Staffel");
         QVERIFY(s);
@@ -114,7 +117,7 @@ private slots:
         QCOMPARE(s->WertArt, std::string("P"));
         QCOMPARE(s->RundungKz, 1);
         QCOMPARE(s->RundungIntervall, 0.05);
-        QCOMPARE(s->Inhalt, (Zeilen{"100,00=2,00", "500,00=3,5", "9999999,99=5,00"}));
+        QCOMPARE(s->Inhalt, (Zeilen{"100,00=2,00", "500,00=3,50", "9999999,99=5,00"}));
         QCOMPARE(double(TBonusRechner::BETABerechneWert("Staffel", 123.45L)), 4.30);  // 4,32075 -> 4,30
 
         // Reopened: every control as before.
@@ -122,7 +125,7 @@ private slots:
         auto g = u.Fenster();
         Waehle(g->BETA->cmbName, "Staffel");
         QCOMPARE(g->BETA->BETAedtLaenge->Text(), QStringLiteral("3"));
-        QCOMPARE(g->BETA->BETATabelle[1].edtBonus->Text(), QStringLiteral("3,5"));
+        QCOMPARE(g->BETA->BETATabelle[1].edtBonus->Text(), QStringLiteral("3,50"));
         QCOMPARE(g->BETA->RundungKz(), 1);
         QCOMPARE(g->BETA->BETAedtRundungsDelta->Text(), QStringLiteral("0,05"));
 
