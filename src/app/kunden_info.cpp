@@ -14,6 +14,7 @@
 #include "platform/ui/button_menu.h"
 #include "platform/ui/customer/kund_eing_dialog.h"
 #include "platform/ui/std_button.h"
+#include "selection/selektion_frm.h"
 
 namespace {
 
@@ -223,8 +224,14 @@ void TKundenInfo::MerovaEinzel() {
     d->Done();
 }
 
+TSelektionFrm* TKundenInfo::SelektionFrm() {
+    if (!selektionFrm_) selektionFrm_ = new TSelektionFrm(dm_, this);
+    return selektionFrm_;
+}
+
 void TKundenInfo::MerovaListe() {
     dm_->KIModus = TSelektionFrmModus::smKundeninfoSelektion;
+    SelektionFrm()->AusfuehrenKundeninfo();
 }
 
 QString TKundenInfo::BonusKennungFuer(const QString& bonusTyp) {

@@ -15,6 +15,7 @@ class QFrame;
 class TDM;
 class TORVStdButton;
 class TORVStdButtonMenu;
+class TSelektionFrm;
 
 class TKundenInfo : public QWidget {
     Q_OBJECT
@@ -43,6 +44,9 @@ public:
     const std::vector<TAktion>& Aktionen() const { return aktionen_; }
     // Replaces the action of a key; false when the key is unknown.
     bool SetAktion(const QString& key, std::function<void()> run);
+    // The selection window of "Selektion und Auswertung" (created on first use, kept).
+    TSelektionFrm* SelektionFrm();
+
     // The key of the action run last (empty when none ran).
     QString LetzteAktion() const { return letzteAktion_; }
 
@@ -74,6 +78,7 @@ private:
     void BonusGenerieren();
 
     TDM* dm_;
+    TSelektionFrm* selektionFrm_ = nullptr;
     std::vector<TAktion> aktionen_;
     QString letzteAktion_;
 };

@@ -1,6 +1,6 @@
 // kis-eval: one evaluation without a display, the customer sums as CSV.
 //
-//   kis-eval --db=PATH [--mandant=DESIGNATION] [--filter=FILE] [--csv=FILE]
+//   kis-eval --db=PATH [--mandant=DESIGNATION] [--maske=NAME] [--filter=FILE] [--csv=FILE]
 //
 // Exit status: 0 done, 1 the run failed, 2 bad input (refused before anything runs).
 #include <filesystem>
@@ -12,6 +12,7 @@
 #include "engine/merova_query.h"
 #include "filter_file.h"
 #include "kisu_csv.h"
+#include "maske.h"
 #include "platform/services/orv_info.h"
 #include "platform/services/orv_program.h"
 #include "platform/store/database.h"
@@ -20,13 +21,15 @@
 namespace {
 
 void Hilfe() {
-    std::cout << "kis-eval --db=PFAD [--mandant=BEZEICHNUNG] [--filter=DATEI] [--csv=DATEI]\n\n"
+    std::cout << "kis-eval --db=PFAD [--mandant=BEZEICHNUNG] [--maske=NAME] [--filter=DATEI] [--csv=DATEI]\n\n"
                  "Führt eine Kundenauswertung ohne Oberfläche aus und schreibt die Kundensummen\n"
                  "als CSV (Kopfzeile " << kis::eval::kCsvHeader << ")\n"
                  "in die Datei oder auf die Standardausgabe: eine Zeile je selektiertem Kunden\n"
                  "nach Kundenschlüssel, die Summenzeile 0/0 zuletzt.\n\n"
                  "  --db=PFAD            die Datenbank (muss existieren)\n"
                  "  --mandant=BEZ        Mandant nach Bezeichnung (sonst der erste Mandant)\n"
+                 "  --maske=NAME         eine in \"Selektion und Auswertung\" gespeicherte Maske;\n"
+                 "                       die Boxen, die sie zeigt, mit ihren Werten\n"
                  "  --filter=DATEI       Filterdatei mit Zeilen name=wert (leere Zeilen und\n"
                  "                       Zeilen mit # werden übergangen); ohne: alle Kunden\n"
                  "  --csv=DATEI          Ausgabedatei (sonst Standardausgabe)\n"
@@ -51,8 +54,8 @@ bool Wert(const std::string& arg, const char* name, std::string& out) {
 }  // namespace
 
 int main(int argc, char** argv) {
-    std::string db, mandant, filterDatei, csv;
-    bool mitMandant = false, mitFilter = false, mitCsv = false, zeiten = false;
+    std::string db, mandant, filterDatei, csv, maske;
+    bool mitMandant = false, mitMaske = false, mitFilter = false, mitCsv = false, zeiten = false;
     for (int i = 1; i < argc; ++i) {
         const std::string a = argv[i];
         if (a == "--help" || a == "-h") {
@@ -62,12 +65,15 @@ int main(int argc, char** argv) {
         if (Wert(a, "db", db)) continue;
         if (Wert(a, "mandant", mandant)) { mitMandant = true; continue; }
         if (Wert(a, "filter", filterDatei)) { mitFilter = true; continue; }
+        if (Wert(a, "maske", maske)) { mitMaske = true; continue; }
         if (Wert(a, "csv", csv)) { mitCsv = true; continue; }
         if (a == "--zeiten") { zeiten = true; continue; }
         return Abbruch("Unbekannter Parameter \"" + a + "\" (siehe --help).");
     }
     if (db.empty()) return Abbruch("--db=PFAD fehlt.");
     if (mitFilter && filterDatei.empty()) return Abbruch("--filter= ohne Dateinamen.");
+    if (mitMaske && maske.empty()) return Abbruch("--maske= ohne Maskennamen.");
+    if (mitMaske && mitFilter) return Abbruch("--maske und --filter schließen sich aus.");
     if (mitCsv && csv.empty()) return Abbruch("--csv= ohne Dateinamen.");
 
     // Everything is checked before the run starts.
@@ -91,6 +97,7 @@ int main(int argc, char** argv) {
     }
     if (aktMandant.IsNull()) return Abbruch("Die Datenbank enthält keinen Mandanten.");
     ORVProgramm().SetAktMandant(aktMandant);
+    if (mitMaske && !kis::eval::FilterAusMaske(maske, filter, fehler)) return Abbruch(fehler);
 
     // The CSV is written beside its target and renamed at the end, so a failed run leaves
     // no half-written file behind.

@@ -54,3 +54,13 @@ std::vector<TGpNameWert> TGpMerkmale::Nummern(const TIntPair& gepNr) {
     return ReadPairs("SELECT ART, NUMMER FROM GPNUMMER WHERE GEPNR_L = ? AND GEPNR_R = ? "
                      "ORDER BY ART, NUMMER", gepNr);
 }
+
+std::vector<std::string> TGpMerkmale::NummernArten() {
+    std::vector<std::string> out;
+    auto& s = SuiteDb().Cached("SELECT DISTINCT ART FROM GPNUMMER");
+    while (s.Step()) out.push_back(s.ColumnText(0));
+    s.Reset();
+    std::sort(out.begin(), out.end(),
+              [](const std::string& a, const std::string& b) { return kis::text::GermanCompare(a, b) < 0; });
+    return out;
+}

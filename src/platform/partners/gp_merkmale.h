@@ -16,6 +16,8 @@ public:
     static std::vector<TGpNameWert> Merkmale(const TIntPair& gepNr);
     // One attribute's value; empty when the customer does not have it.
     static std::string Wert(const TIntPair& gepNr, const std::string& merkmal);
+    // The number kinds customers have, in German order.
+    static std::vector<std::string> NummernArten();
     // The customer's numbers (kind, number), by kind.
     static std::vector<TGpNameWert> Nummern(const TIntPair& gepNr);
 };
