@@ -161,7 +161,8 @@ void TSelBox::Setzen(const kis::selbox::Control& c, QWidget* w, const QString& w
             for (int r = 0; r < g->rowCount(); ++r) {
                 const QString name = Zelle(g, r, 0);
                 const auto it = werte.find(name);
-                if (it == werte.end() && (nurGenannte || gesperrt.contains(name))) continue;
+                if (it == werte.end() && nurGenannte) continue;
+                if (!nurGenannte && gesperrt.contains(name)) continue;  // a preset row keeps its value
                 if (!g->item(r, 1)) g->setItem(r, 1, new QTableWidgetItem);
                 g->item(r, 1)->setText(it == werte.end() ? QString() : it->second);
             }
