@@ -107,6 +107,8 @@ QWidget* TSelektionFrm::BuildPages() {
         auto* scroll = new QScrollArea(pgcSelektionsdaten);
         scroll->setObjectName(QLatin1String(name));
         scroll->setWidgetResizable(false);
+        // A steady viewport width: the boxes take it, so no horizontal bar comes and goes.
+        scroll->setVerticalScrollBarPolicy(Qt::ScrollBarAlwaysOn);
         auto* inhalt = new QWidget(scroll);
         scroll->setWidget(inhalt);
         pgcSelektionsdaten->addTab(scroll, caption);
@@ -272,12 +274,15 @@ void TSelektionFrm::SeiteFuer(TSelBox* box) {
 void TSelektionFrm::ElementePositionieren() {
     Schritt("ElementePositionieren", [this] {
         if (seiten_.empty()) return;
+        // Pages not shown yet have no size of their own; all pages share the current one's.
+        auto* aktuell = qobject_cast<QScrollArea*>(pgcSelektionsdaten->currentWidget());
+        const int viewport = (aktuell ? aktuell : seiten_.front())->viewport()->width();
         for (size_t i = 0; i < seiten_.size(); ++i) {
             QScrollArea* scroll = seiten_[i];
             scroll->horizontalScrollBar()->setValue(0);
             scroll->verticalScrollBar()->setValue(0);
             QWidget* inhalt = scroll->widget();
-            const int breite = scroll->viewport()->width() - (i == 0 ? 8 : 4);
+            const int breite = viewport - (i == 0 ? 8 : 4);
             int top = 4;
             for (TSelBox* box : Boxen()) {
                 if (box->parentWidget() != inhalt || box->isHidden()) continue;
@@ -285,7 +290,7 @@ void TSelektionFrm::ElementePositionieren() {
                 box->setGeometry(i == 0 ? 4 : 2, top, breite, hoehe);
                 top += hoehe + 4;
             }
-            inhalt->resize(scroll->viewport()->width(), top);
+            inhalt->resize(viewport, top);
         }
     });
 }

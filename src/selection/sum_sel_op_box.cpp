@@ -26,10 +26,8 @@ TSumSelOPBox::TSumSelOPBox(QWidget* parent) : TSelBox("SumSelOPBox", QStringLite
 
     auto* von = Benannt(new TORVDateEdit(this), "edtDatumVon");
     auto* bis = Benannt(new TORVDateEdit(this), "edtDatumBis");
-    PaarZeile(g, 3, NegLabel(QStringLiteral("lblTxtDatum"), QStringLiteral("&Datum")), QStringLiteral("von"), von,
-              QStringLiteral("bis"), bis);
-    g->addWidget(KalenderKnopf(this, "spbDatumVon", von), 3, 5);
-    g->addWidget(KalenderKnopf(this, "spbDatumBis", bis), 3, 6);
+    PaarZeile(g, 3, NegLabel(QStringLiteral("lblTxtDatum"), QStringLiteral("&Datum")), QStringLiteral("von"),
+              MitKalender(this, von, "spbDatumVon"), QStringLiteral("bis"), MitKalender(this, bis, "spbDatumBis"));
     PaarZeile(g, 4, NegLabel(QStringLiteral("lblTxtOPSum"), QStringLiteral("S&umme")), QStringLiteral("min."),
               Benannt(new TORVFloatEdit(12, 2, 999999999.99, this), "edtOPSumMin"), QStringLiteral("max."),
               Benannt(new TORVFloatEdit(12, 2, 999999999.99, this), "edtOPSumMax"));

@@ -35,9 +35,8 @@ TVkSelBonBox::TVkSelBonBox(QWidget* parent) : TSelBox("VkSelBonBox", QStringLite
     auto* von = Benannt(new TORVDateEdit(this), "edtDatumVon");
     auto* bis = Benannt(new TORVDateEdit(this), "edtDatumBis");
     auto* datum = NegLabel(QStringLiteral("lblTxtDatum"), QStringLiteral("&Verkaufsdatum"));
-    PaarZeile(g, 0, datum, QStringLiteral("von"), von, QStringLiteral("bis"), bis);
-    g->addWidget(KalenderKnopf(this, "spbDatumVon", von), 0, 5);
-    g->addWidget(KalenderKnopf(this, "spbDatumBis", bis), 0, 6);
+    PaarZeile(g, 0, datum, QStringLiteral("von"),
+              MitKalender(this, von, "spbDatumVon"), QStringLiteral("bis"), MitKalender(this, bis, "spbDatumBis"));
 
     auto* filiale = NegLabel(QStringLiteral("lblTxtFiliale"), QStringLiteral("&Filiale"));
     chbFilialen = CheckList(QStringLiteral("chbFilialen"), 5, true);
