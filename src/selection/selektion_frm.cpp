@@ -15,7 +15,7 @@
 
 #include "app/dm.h"
 #include "app/version_dialog.h"
-#include "engine/box_transfer.h"
+#include "selection/box_filter.h"
 #include "engine/merova_filter.h"
 #include "platform/services/form_store.h"
 #include "platform/services/orv_info.h"
@@ -348,8 +348,7 @@ void TSelektionFrm::GridAktion(int aktion) {
 void TSelektionFrm::FilterSetzen(TMerovaFilter& filter) const {
     // Customer, sales and total-data boxes in this order; a hidden box gives nothing.
     for (TSelBox* box : Boxen())
-        if (!box->isHidden())
-            kis::selbox::FilterAusBox(box->objectName().toStdString(), box->Werte(), filter);
+        if (!box->isHidden()) kis::selection::BoxInFilter(*box, filter);
 }
 
 void TSelektionFrm::btnSelektionClick() {

@@ -1,9 +1,10 @@
 #include "selection/vk_sel_pos_box.h"
 
 #include <QCheckBox>
-#include <QInputDialog>
 
+#include "platform/articles/auswahl_listen.h"
 #include "platform/services/orv_info.h"
+#include "selection/auswahl_dialog.h"
 #include "platform/ui/saison_edit.h"
 #include "selection/box_bau.h"
 
@@ -39,6 +40,13 @@ TVkSelPosBox::TVkSelPosBox(QWidget* parent) : TSelBox("VkSelPosBox", QStringLite
     EinzelZeile(g, row++, NegLabel(QStringLiteral("lblTxtLieferant"), QStringLiteral("&Lieferant")), lief, spbLief);
 
     auto* saison = Benannt(new TORVSaisonEdit(this), "edtSaison");
+    saison->OnSaisonAuswahl = [this](const QStringList& aktuell) -> std::optional<QStringList> {
+        QStringList codes;
+        for (const std::string& k : SaisonKuerzelListe()) codes << QString::fromStdString(k);
+        TAuswahlDialog d(QStringLiteral("Saisonauswahl"), codes, codes, true, this);
+        d.Vorwahl(aktuell);
+        return d.Ausfuehren();
+    };
     auto* spbSaison = Knopf(this, "spbSaison", QStringLiteral("Saisonauswahl"));
     connect(spbSaison, &QToolButton::clicked, this, &TVkSelPosBox::spbSaisonClick);
     EinzelZeile(g, row++, NegLabel(QStringLiteral("lblTxtSaison"), QStringLiteral("Sai&son")), saison, spbSaison);
@@ -92,11 +100,15 @@ void TVkSelPosBox::spbLieferantClick() {
         if (OnLieferantSuche) {
             nr = OnLieferantSuche();
         } else {
-            bool ok = false;
-            const int wahl = QInputDialog::getInt(this, QStringLiteral("Lieferantensuche"),
-                                                  QStringLiteral("Lieferantennummer:"),
-                                                  edit->Text().toInt(), 0, 9999, 1, &ok);
-            if (ok) nr = wahl;
+            QStringList texte, keys;
+            for (const TLieferantEintrag& l : LieferantenListe()) {
+                texte << QStringLiteral("%1  %2  %3").arg(l.Nr, 4).arg(QString::fromStdString(l.Kurzname),
+                                                              QString::fromStdString(l.Name));
+                keys << QString::number(l.Nr);
+            }
+            TAuswahlDialog d(QStringLiteral("Lieferantensuche"), texte, keys, false, this);
+            d.Vorwahl({edit->Text().trimmed().isEmpty() ? QString() : QString::number(edit->Text().toInt())});
+            if (const auto wahl = d.Ausfuehren(); wahl && !wahl->isEmpty()) nr = wahl->front().toInt();
         }
         if (nr) edit->SetText(QString::number(*nr));
         edit->setFocus();

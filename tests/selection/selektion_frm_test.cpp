@@ -21,6 +21,8 @@
 #include "platform/ui/gpsel/gp_sel_grid_box.h"
 #include "platform/ui/mask_edit.h"
 #include "platform/ui/neg_label.h"
+#include "selection/auswahl_dialog.h"
+#include "selection/box_filter.h"
 #include "selection/selektion_frm.h"
 #include "selection/sum_sel_op_box.h"
 #include "selection/sum_sel_vk_box.h"
@@ -369,6 +371,60 @@ private slots:
         b.FilterSetzen(fb);
         QCOMPARE(Abbild(fb), Abbild(fa));
         QVERIFY(Abbild(fa).contains("Geschlecht=M"));
+    }
+
+    void aBoxOnItsOwnTakesPresetLinesAndFillsTheFilter() {
+        TVkSelBonBox box;
+        box.Init();
+        box.Clear();
+        QStringList uebrig;
+        const int n = box.PresetsAnwenden({"VkSelBonBox.edtBonSumMax=80", "VkSelPosBox.edtVkKz=1",
+                                           "lblTxtBonSum=1", "VkSelBonBox.gibtsNicht=1"},
+                                          &uebrig);
+        QCOMPARE(n, 2);
+        QCOMPARE(uebrig, QStringList{"VkSelBonBox.gibtsNicht=1"});
+        QVERIFY(box.IstGesperrt("edtBonSumMax"));
+        TMerovaFilter f;
+        QVERIFY(kis::selection::BoxInFilter(box, f));
+        QCOMPARE(double(f.FBonSumMax), 80.0);
+        QVERIFY(f.FBonSumNeg);
+        QStringList zeilen;
+        box.ChangedItemsGet("VkSelBonBox", zeilen);
+        QCOMPARE(zeilen, QStringList({"VkSelBonBox.lblTxtBonSum=1", "VkSelBonBox.edtBonSumMin=",
+                                      "VkSelBonBox.edtBonSumMax=80"}));
+    }
+
+    void supplierAndSeasonPickers() {
+        fx->Lieferant(7, "MODA", "Moda Textil GmbH");
+        fx->Lieferant(12, "NORD", "Nordstrick KG");
+        fx->Saison("FS", 2024, fx->D(2024, 2, 1), fx->D(2024, 7, 31));
+        fx->Saison("HW", 2024, fx->D(2024, 8, 1), fx->D(2025, 1, 31));
+        TVkSelPosBox box;
+        box.show();
+        // The supplier list narrows while typing; Enter takes the supplier.
+        QTimer::singleShot(0, [] {
+            auto* d = qobject_cast<TAuswahlDialog*>(QApplication::activeModalWidget());
+            QVERIFY(d);
+            QCOMPARE(d->Liste()->count(), 2);
+            d->Filter()->setText("nord");
+            QCOMPARE(d->Gewaehlt(), QStringList{"12"});
+            d->accept();
+        });
+        auto* lief = Ctl<TCustomORVMaskEdit>(&box, "edtLieferant");
+        QVERIFY(lief->RunEingabehilfe());
+        QCOMPARE(lief->Text(), QStringLiteral("12"));
+        // Seasons: several can be checked; the current ones come checked.
+        auto* saison = Ctl<TCustomORVMaskEdit>(&box, "edtSaison");
+        saison->SetText("HW");
+        QTimer::singleShot(0, [] {
+            auto* d = qobject_cast<TAuswahlDialog*>(QApplication::activeModalWidget());
+            QVERIFY(d);
+            QCOMPARE(d->Gewaehlt(), QStringList{"HW"});
+            d->Liste()->item(0)->setCheckState(Qt::Checked);
+            d->accept();
+        });
+        QVERIFY(saison->RunEingabehilfe());
+        QCOMPARE(saison->Text(), QStringLiteral("FS,HW"));
     }
 
     void gridActionsOnlyInTheGrids() {

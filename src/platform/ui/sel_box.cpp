@@ -215,6 +215,23 @@ bool TSelBox::PresetSetzen(const QString& control, const QString& wert) {
     return true;
 }
 
+int TSelBox::PresetsAnwenden(const QStringList& zeilen, QStringList* uebrig) {
+    int n = 0;
+    for (const QString& zeile : zeilen) {
+        const qsizetype gleich = zeile.indexOf(QLatin1Char('='));
+        if (gleich <= 0) continue;
+        QString name = zeile.left(gleich).trimmed();
+        const qsizetype punkt = name.indexOf(QLatin1Char('.'));
+        if (punkt > 0) {
+            if (name.left(punkt).compare(objectName(), Qt::CaseInsensitive) != 0) continue;
+            name = name.mid(punkt + 1).section(QLatin1Char('.'), 0, 0);
+        }
+        if (PresetSetzen(name, zeile.mid(gleich + 1))) ++n;
+        else if (uebrig) *uebrig << zeile;
+    }
+    return n;
+}
+
 void TSelBox::Sperren(const QString& control) {
     if (QWidget* w = Control(control)) w->setEnabled(false);
     gesperrt_.insert(control);
