@@ -342,6 +342,40 @@ private slots:
         QVERIFY(!frm.FormStore().Exists("Wochenbericht"));
     }
 
+    void maskBringsBackItsBoxesAndTheLastLayoutStays() {
+        {
+            TSelektionFrm frm(dm.get());
+            Zeigen(frm);
+            auto* m = frm.bmnSelektionModi;
+            m->ClickEntry(m->IndexOf("btnVkSelPosBox"));
+            Text(frm.VkSelBonBox, "edtDatumBis", "31122024");
+            frm.MaskeSpeichernName("Ohne Artikel");
+            m->ClickEntry(m->IndexOf("btnVkSelPosBox"));
+            m->ClickEntry(m->IndexOf("btnGPSelNrBox"));
+            frm.MaskeLadenName("Ohne Artikel");
+            QVERIFY(frm.VkSelPosBox->isHidden());
+            QVERIFY(!frm.Haekchen("btnVkSelPosBox"));
+            QVERIFY(!frm.GPSelNrBox->isHidden());
+            QVERIFY(frm.Haekchen("btnGPSelNrBox"));
+            // Closing keeps the layout for the next opening; the criteria are cleared then.
+            m->ClickEntry(m->IndexOf("btnSumSelOPBox"));
+            frm.reject();
+            Zeigen(frm);
+            QVERIFY(frm.SumSelOPBox->isHidden());
+            QVERIFY(frm.VkSelPosBox->isHidden());
+            QVERIFY(Ctl<TCustomORVMaskEdit>(frm.VkSelBonBox, "edtDatumBis")->Text().isEmpty());
+        }
+        // The range bounds of the extended box belong to a chosen range kind.
+        TSelektionFrm frm(dm.get());
+        Zeigen(frm);
+        auto* art = Ctl<QComboBox>(frm.GPSelErwBox, "cmbBereich");
+        QVERIFY(!Ctl(frm.GPSelErwBox, "edtBereichVon")->isEnabled());
+        art->setCurrentIndex(2);
+        Text(frm.GPSelErwBox, "edtBereichVon", "5");
+        art->setCurrentIndex(0);
+        QVERIFY(Ctl<TCustomORVMaskEdit>(frm.GPSelErwBox, "edtBereichVon")->Text().isEmpty());
+    }
+
     void presetLinesGiveTheSameFilterInAFreshWindow() {
         TSelektionFrm a(dm.get());
         Zeigen(a);
