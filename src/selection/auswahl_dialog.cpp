@@ -8,8 +8,8 @@
 #include <QPushButton>
 #include <QVBoxLayout>
 
-TAuswahlDialog::TAuswahlDialog(const QString& titel, const QStringList& texts, const QStringList& keys,
-                               bool mehrfach, QWidget* parent)
+TAuswahlDialog::TAuswahlDialog(const QString& titel, const QStringList& texts,
+                               const QStringList& keys, bool mehrfach, QWidget* parent)
     : QDialog(parent), mehrfach_(mehrfach) {
     setObjectName(QStringLiteral("AuswahlDialog"));
     setWindowTitle(titel);
@@ -57,7 +57,8 @@ void TAuswahlDialog::Vorwahl(const QStringList& keys) {
     for (int i = 0; i < liste_->count(); ++i) {
         QListWidgetItem* item = liste_->item(i);
         const bool drin = keys.contains(item->data(Qt::UserRole).toString(), Qt::CaseInsensitive);
-        if (mehrfach_) item->setCheckState(drin ? Qt::Checked : Qt::Unchecked);
+        if (mehrfach_)
+            item->setCheckState(drin ? Qt::Checked : Qt::Unchecked);
         else if (drin) {
             liste_->setCurrentItem(item);
             return;
@@ -69,7 +70,8 @@ QStringList TAuswahlDialog::Gewaehlt() const {
     QStringList out;
     for (int i = 0; i < liste_->count(); ++i) {
         const QListWidgetItem* item = liste_->item(i);
-        if (mehrfach_ ? item->checkState() == Qt::Checked : item == liste_->currentItem() && !item->isHidden())
+        if (mehrfach_ ? item->checkState() == Qt::Checked
+                      : item == liste_->currentItem() && !item->isHidden())
             out << item->data(Qt::UserRole).toString();
     }
     return out;

@@ -13,8 +13,8 @@ class TAuswahlDialog : public QDialog {
 
 public:
     // texts: what the user sees; keys: what is returned (same length).
-    TAuswahlDialog(const QString& titel, const QStringList& texts, const QStringList& keys, bool mehrfach,
-                   QWidget* parent = nullptr);
+    TAuswahlDialog(const QString& titel, const QStringList& texts, const QStringList& keys,
+                   bool mehrfach, QWidget* parent = nullptr);
 
     // Marks the entries of these keys (several) or makes the first the current one (single).
     void Vorwahl(const QStringList& keys);

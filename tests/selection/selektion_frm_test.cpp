@@ -1,6 +1,8 @@
 // The selection window as a user and a bonus programme meet it: pages, menu and keys, the
 // transfer of visible boxes, presets and their locks, masks per mode, the enabling rules,
 // and an evaluation that gives the same result as kis-eval with the saved mask.
+#include "selection/selektion_frm.h"
+
 #include <QCheckBox>
 #include <QComboBox>
 #include <QMenuBar>
@@ -10,6 +12,7 @@
 #include <fstream>
 #include <sstream>
 
+#include "../../tools/eval/kisu_csv.h"
 #include "app/dm.h"
 #include "engine/merova_filter.h"
 #include "platform/services/form_store.h"
@@ -17,19 +20,17 @@
 #include "platform/ui/check_list_box.h"
 #include "platform/ui/gpsel/gp_sel_adr_box.h"
 #include "platform/ui/gpsel/gp_sel_erw_box.h"
-#include "platform/ui/std_button.h"
 #include "platform/ui/gpsel/gp_sel_grid_box.h"
 #include "platform/ui/mask_edit.h"
 #include "platform/ui/neg_label.h"
+#include "platform/ui/std_button.h"
 #include "selection/auswahl_dialog.h"
 #include "selection/box_filter.h"
-#include "selection/selektion_frm.h"
 #include "selection/sum_sel_op_box.h"
 #include "selection/sum_sel_vk_box.h"
 #include "selection/vk_sel_bon_box.h"
 #include "selection/vk_sel_pos_box.h"
 #include "support/suite_fixture.h"
-#include "../../tools/eval/kisu_csv.h"
 
 namespace {
 
@@ -40,12 +41,16 @@ T* Ctl(QWidget* box, const char* name) {
     return w;
 }
 
-void Text(QWidget* box, const char* name, const QString& text) { Ctl<TCustomORVMaskEdit>(box, name)->SetText(text); }
+void Text(QWidget* box, const char* name, const QString& text) {
+    Ctl<TCustomORVMaskEdit>(box, name)->SetText(text);
+}
 
 // The filter fields the boxes can reach, as one comparable text.
 QString Abbild(const TMerovaFilter& f) {
     QStringList s;
-    auto add = [&](const char* n, const auto& v) { s << QString("%1=%2").arg(n).arg(QVariant::fromValue(v).toString()); };
+    auto add = [&](const char* n, const auto& v) {
+        s << QString("%1=%2").arg(n).arg(QVariant::fromValue(v).toString());
+    };
     const auto& l = f.LSTFilter;
     s << QString::fromStdString(l.DatumVon + "|" + l.DatumBis + "|" + l.ArtikelNr + "|" + l.VkKz);
     for (const auto& x : l.Filialen) s << QString::fromStdString(x);
@@ -53,8 +58,8 @@ QString Abbild(const TMerovaFilter& f) {
     for (const auto& x : f.FOP.Lines()) s << QString::fromStdString(x);
     add("DatumNeg", l.DatumNeg);
     add("IstVk", double(l.IstVkMin) * 1000 + double(l.IstVkMax));
-    add("Red", int(l.NichtReduziert) * 1000 + int(l.Reduziert) * 100 + int(l.ReduziertIstGleichRedSoll) * 10 +
-                   int(l.ReduziertIstKleinerRedSoll));
+    add("Red", int(l.NichtReduziert) * 1000 + int(l.Reduziert) * 100 +
+                   int(l.ReduziertIstGleichRedSoll) * 10 + int(l.ReduziertIstKleinerRedSoll));
     add("Nachlass", double(l.NachlassMin) * 1000 + double(l.NachlassMax));
     add("Bonus", int(l.BonusVerrechnet) * 10 + int(l.NichtBonusVerrechnet));
     add("Lief", f.AAFilter.Lieferant);
@@ -105,7 +110,8 @@ class SelektionFrmTest : public QObject {
 
     void Daten() {
         for (int nr : {1, 2, 3})
-            fx->Row("FILIALE", {{"MANDANT", TIntPair{1, 0}}, {"NR", nr}, {"BEZEICHNUNG", "Filiale"}});
+            fx->Row("FILIALE",
+                    {{"MANDANT", TIntPair{1, 0}}, {"NR", nr}, {"BEZEICHNUNG", "Filiale"}});
         fx->Row("MERKMALDEF", {{"NAME", "Farbe"}});
         fx->Row("MERKMALDEF", {{"NAME", "Typ"}});
         const TIntPair a = fx->Kunde(1, "Albrecht", "Anna");
@@ -149,11 +155,16 @@ private slots:
         QVERIFY(!frm.Haekchen("btnSumSelEVBox"));
         QCOMPARE(frm.btnSelektion->text(), QStringLiteral("Selektion - F5"));
         const std::map<QString, QKeySequence> keys = {
-            {"actSelektion", QKeySequence(Qt::Key_F5)},     {"actClear", QKeySequence(Qt::Key_F9)},
-            {"actMaskeLaden", QKeySequence("Alt+F9")},     {"actMaskeLoeschen", QKeySequence("Ctrl+F9")},
-            {"actMaskeSpeichern", QKeySequence("Shift+F9")}, {"actESC", QKeySequence(Qt::Key_Escape)},
-            {"actWertGefuellt", QKeySequence(Qt::Key_F6)}, {"actWertVergleichen", QKeySequence(Qt::Key_F8)}};
-        for (const auto& [name, key] : keys) QCOMPARE(frm.findChild<QAction*>(name)->shortcut(), key);
+            {"actSelektion", QKeySequence(Qt::Key_F5)},
+            {"actClear", QKeySequence(Qt::Key_F9)},
+            {"actMaskeLaden", QKeySequence("Alt+F9")},
+            {"actMaskeLoeschen", QKeySequence("Ctrl+F9")},
+            {"actMaskeSpeichern", QKeySequence("Shift+F9")},
+            {"actESC", QKeySequence(Qt::Key_Escape)},
+            {"actWertGefuellt", QKeySequence(Qt::Key_F6)},
+            {"actWertVergleichen", QKeySequence(Qt::Key_F8)}};
+        for (const auto& [name, key] : keys)
+            QCOMPARE(frm.findChild<QAction*>(name)->shortcut(), key);
         // The menu toggles a box and its check mark; F4 turns the page.
         const int bon = m->IndexOf("btnVkSelBonBox");
         QVERIFY(m->ClickEntry(bon));
@@ -183,7 +194,8 @@ private slots:
         QCOMPARE(double(f.FBonSumMin), 20.0);
         QVERIFY(f.FBonSumNeg);
         QVERIFY(f.FZMNeg);
-        QCOMPARE(QString::fromStdString(f.FZM[1]), Ctl<TORVCheckListBox>(frm.VkSelBonBox, "chbZM")->Key(1) + "=0");
+        QCOMPARE(QString::fromStdString(f.FZM[1]),
+                 Ctl<TORVCheckListBox>(frm.VkSelBonBox, "chbZM")->Key(1) + "=0");
         QCOMPARE(f.FZM.Count(), 22);
         QCOMPARE(f.LSTFilter.Filialen.size(), size_t(3));
         QCOMPARE(QString::fromStdString(f.GPFilter.Ort.Wert), QStringLiteral("Hamburg"));
@@ -240,11 +252,12 @@ private slots:
         TSelektionFrm frm(dm.get());
         // The stored layout of bonus mode hides the receipt box.
         kis::services::FormStore({"MEROVA", "DEU", "SELBONUS", "0"})
-            .Store(TSelektionFrm::AutoMaske().toStdString(), {{"VkSelBonBox.Visible", "0"}, {"SumSelVkBox.Visible", "0"}});
+            .Store(TSelektionFrm::AutoMaske().toStdString(),
+                   {{"VkSelBonBox.Visible", "0"}, {"SumSelVkBox.Visible", "0"}});
         frm.FModus = TSelektionFrmModus::smBonusSelektion;
-        frm.FModusListe = {"VkSelBonBox.edtBonSumMin=25",      "VkSelBonBox.chbZM=BAR=0",
-                           "VkSelPosBox.chbReduzVk.x=0",       "GPSelMerkmBox.grdMerkmale=Farbe=rot",
-                           "GPSelErwBox.chbKundePassiv=1",     "Unbekannt.edtX=1",
+        frm.FModusListe = {"VkSelBonBox.edtBonSumMin=25",  "VkSelBonBox.chbZM=BAR=0",
+                           "VkSelPosBox.chbReduzVk.x=0",   "GPSelMerkmBox.grdMerkmale=Farbe=rot",
+                           "GPSelErwBox.chbKundePassiv=1", "Unbekannt.edtX=1",
                            "VkSelBonBox.chbFilialen=2=0"};
         Zeigen(frm);
         QCOMPARE(frm.windowTitle(), QStringLiteral("Selektion für Bonusberechnung - M1"));
@@ -284,13 +297,17 @@ private slots:
         QVERIFY(!Ctl<QCheckBox>(frm.VkSelPosBox, "chbReduzVk")->isChecked());
 
         // A mask neither changes a preset nor hides a box that holds presets.
-        kis::services::FormStore({"MEROVA", "DEU", "SELBONUS", "0"}).Store("Alt", {{"VkSelBonBox.Visible", "0"}});
+        kis::services::FormStore({"MEROVA", "DEU", "SELBONUS", "0"})
+            .Store("Alt", {{"VkSelBonBox.Visible", "0"}});
         kis::services::FormStore({"VKBONBOX", "DEU", "SELBONUS", "0"})
-            .Store("Alt", {{"edtBonSumMin.Text", "1"}, {"edtBonSumMax.Text", "2"}, {"strlZM.Items", "BAR=1"}});
+            .Store("Alt", {{"edtBonSumMin.Text", "1"},
+                           {"edtBonSumMax.Text", "2"},
+                           {"strlZM.Items", "BAR=1"}});
         frm.MaskeLadenName("Alt");
         QVERIFY(!frm.VkSelBonBox->isHidden());
         QCOMPARE(min->Text(), QStringLiteral("25"));
-        QCOMPARE(Ctl<TCustomORVMaskEdit>(frm.VkSelBonBox, "edtBonSumMax")->Text(), QStringLiteral("2"));
+        QCOMPARE(Ctl<TCustomORVMaskEdit>(frm.VkSelBonBox, "edtBonSumMax")->Text(),
+                 QStringLiteral("2"));
         QVERIFY(!zm->IsChecked(zm->IndexOfKey("BAR")));
 
         // The next show in customer mode enables everything again.
@@ -320,12 +337,14 @@ private slots:
         QTest::keyClick(&frm, Qt::Key_F9);
         QTest::keyClick(&frm, Qt::Key_F9, Qt::AltModifier);
         QCOMPARE(angeboten, QStringList{"Wochenbericht"});
-        QCOMPARE(Ctl<TCustomORVMaskEdit>(frm.SumSelOPBox, "edtOPSumMin")->Text(), QStringLiteral("7"));
+        QCOMPARE(Ctl<TCustomORVMaskEdit>(frm.SumSelOPBox, "edtOPSumMin")->Text(),
+                 QStringLiteral("7"));
         // A cancelled dialog calls no box.
         antwort.clear();
         Text(frm.SumSelOPBox, "edtOPSumMin", "8");
         QTest::keyClick(&frm, Qt::Key_F9, Qt::AltModifier);
-        QCOMPARE(Ctl<TCustomORVMaskEdit>(frm.SumSelOPBox, "edtOPSumMin")->Text(), QStringLiteral("8"));
+        QCOMPARE(Ctl<TCustomORVMaskEdit>(frm.SumSelOPBox, "edtOPSumMin")->Text(),
+                 QStringLiteral("8"));
 
         frm.hide();
         frm.FModus = TSelektionFrmModus::smBonusSelektion;
@@ -338,7 +357,8 @@ private slots:
         Zeigen(frm);
         antwort = "Wochenbericht";
         QTest::keyClick(&frm, Qt::Key_F9, Qt::ControlModifier);
-        QVERIFY(!kis::services::FormStore({"SUMOPBOX", "DEU", "SELKNDUM", "0"}).Exists("Wochenbericht"));
+        QVERIFY(!kis::services::FormStore({"SUMOPBOX", "DEU", "SELKNDUM", "0"})
+                     .Exists("Wochenbericht"));
         QVERIFY(!frm.FormStore().Exists("Wochenbericht"));
     }
 
@@ -424,8 +444,8 @@ private slots:
         QVERIFY(f.FBonSumNeg);
         QStringList zeilen;
         box.ChangedItemsGet("VkSelBonBox", zeilen);
-        QCOMPARE(zeilen, QStringList({"VkSelBonBox.lblTxtBonSum=1", "VkSelBonBox.edtBonSumMin=",
-                                      "VkSelBonBox.edtBonSumMax=80"}));
+        QCOMPARE(zeilen, QStringList({"VkSelBonBox.lblTxtBonSum=1",
+                                      "VkSelBonBox.edtBonSumMin=", "VkSelBonBox.edtBonSumMax=80"}));
     }
 
     void supplierAndSeasonPickers() {
@@ -495,7 +515,9 @@ private slots:
         QVERIFY2(fenster.find("Albrecht;Anna;0.00;0;") != std::string::npos, fenster.c_str());
         QVERIFY(fenster.find("Conrad;Clara;91.00;2;") != std::string::npos);
 
-        frm.OnMaskenDialog = [](TMaskenDialog::Art, const QStringList&) { return QStringLiteral("Woche"); };
+        frm.OnMaskenDialog = [](TMaskenDialog::Art, const QStringList&) {
+            return QStringLiteral("Woche");
+        };
         QTest::keyClick(&frm, Qt::Key_F9, Qt::ShiftModifier);
 
         const QString csv = QString::fromStdString((fx->Dir() / "maske.csv").string());
@@ -504,7 +526,8 @@ private slots:
         env.insert("TMPDIR", QString::fromStdString(fx->Dir().string()));
         p.setProcessEnvironment(env);
         p.start(QCoreApplication::applicationDirPath() + "/kis-eval",
-                {"--db=" + QString::fromStdString(fx->DbPath().string()), "--maske=Woche", "--csv=" + csv});
+                {"--db=" + QString::fromStdString(fx->DbPath().string()), "--maske=Woche",
+                 "--csv=" + csv});
         QVERIFY(p.waitForFinished(60000));
         QCOMPARE(p.exitCode(), 0);
         std::ifstream in(csv.toStdString());

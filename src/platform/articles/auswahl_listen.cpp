@@ -14,7 +14,8 @@ std::vector<TLieferantEintrag> LieferantenListe() {
 
 std::vector<std::string> SaisonKuerzelListe() {
     std::vector<std::string> out;
-    auto& s = SuiteDb().Cached("SELECT DISTINCT TRIM(KUERZEL) FROM SAISON WHERE TRIM(KUERZEL) <> '' ORDER BY 1");
+    auto& s = SuiteDb().Cached(
+        "SELECT DISTINCT TRIM(KUERZEL) FROM SAISON WHERE TRIM(KUERZEL) <> '' ORDER BY 1");
     while (s.Step()) out.push_back(s.ColumnText(0));
     s.Reset();
     return out;
