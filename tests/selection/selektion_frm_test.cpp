@@ -14,6 +14,7 @@
 
 #include "../../tools/eval/kisu_csv.h"
 #include "app/dm.h"
+#include "app/kunden_info.h"
 #include "engine/merova_filter.h"
 #include "platform/services/form_store.h"
 #include "platform/ui/button_menu.h"
@@ -23,6 +24,7 @@
 #include "platform/ui/gpsel/gp_sel_grid_box.h"
 #include "platform/ui/mask_edit.h"
 #include "platform/ui/neg_label.h"
+#include "platform/ui/progress_dialog.h"
 #include "platform/ui/std_button.h"
 #include "selection/auswahl_dialog.h"
 #include "selection/box_filter.h"
@@ -135,6 +137,28 @@ private slots:
     void cleanup() {
         dm.reset();
         fx.reset();
+    }
+
+    void mainMenuOpensTheWindowInCustomerMode() {
+        TKundenInfo haupt(dm.get());
+        haupt.show();
+        QString titel;
+        bool bonusVorher = false;
+        dm->KIModus = TSelektionFrmModus::smBonusSelektion;
+        QTimer::singleShot(0, [&] {
+            auto* frm = qobject_cast<TSelektionFrm*>(QApplication::activeModalWidget());
+            QVERIFY(frm);
+            titel = frm->windowTitle();
+            bonusVorher = frm->FModus == TSelektionFrmModus::smBonusSelektion;
+            QVERIFY(!haupt.isVisible());
+            frm->reject();
+        });
+        haupt.bmnHauptClick(haupt.bmnHaupt->IndexOf("btnInfoListe"), "btnInfoListe");
+        QCOMPARE(titel, QStringLiteral("Selektion für Kundeninformation - M1"));
+        QVERIFY(!bonusVorher);
+        QVERIFY(dm->KIModus == TSelektionFrmModus::smKundeninfoSelektion);
+        QVERIFY(haupt.isVisible());
+        QCOMPARE(haupt.SelektionFrm(), haupt.SelektionFrm());
     }
 
     void windowPagesMenuAndKeys() {
@@ -494,6 +518,21 @@ private slots:
         QCOMPARE(grid->item(0, 1)->text(), QStringLiteral("<gefüllt>"));
         frm.GridAktion(1);
         QCOMPARE(grid->item(0, 1)->text(), QStringLiteral("<leer>"));
+    }
+
+    void aFailedRunLeavesTheWindowAsItWas() {
+        // The sales positions become a view that breaks while it is read.
+        fx->Db().Exec("ALTER TABLE LST RENAME TO LST_DATEN");
+        fx->Db().Exec("CREATE VIEW LST AS SELECT * FROM LST_DATEN WHERE "
+                      "CASE WHEN LNR >= 2 THEN abs(-9223372036854775807 - 1) ELSE 1 END");
+        TSelektionFrm frm(dm.get());
+        Zeigen(frm);
+        Text(frm.SumSelVkBox, "edtSelSumWertMin", "5");
+        QTest::keyClick(&frm, Qt::Key_F5);
+        QVERIFY(frm.isEnabled());
+        QVERIFY(frm.isVisible());
+        QCOMPARE(Ctl<TCustomORVMaskEdit>(frm.SumSelVkBox, "edtSelSumWertMin")->Text(), QStringLiteral("5"));
+        QVERIFY(!dm->prgDlg->IsShowing());
     }
 
     void evaluationAgreesWithKisEvalOfTheSavedMask() {
