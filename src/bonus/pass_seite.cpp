@@ -155,7 +155,8 @@ void TPassSeite::FelderLeer() {
 void TPassSeite::DatenGet(const TBetaSatz& satz) {
     PASSedtLaenge->SetText(QString::number(std::max(0, satz.Laenge)));
     PASSrgpPosBon->SetItemIndex(satz.Basis != "0" && !satz.Basis.empty() ? 1 : 0);
-    PASSrgpStorno->SetItemIndex(satz.Storno != "0" && !satz.Storno.empty() ? 1 : 0);
+    // Stored without a cancellation handling: nothing selected, the user has to choose.
+    PASSrgpStorno->SetItemIndex(satz.Storno.empty() ? -1 : satz.Storno != "0" ? 1 : 0);
     KontoWaehlen(dm_, PASScmbKonto, satz.Konto);
     PASS_ElementeAufbauen();
     // Rule names only when the content matches the length; a missing rule shows no choice.
@@ -177,6 +178,7 @@ void TPassSeite::DatenPut(TBetaSatz& satz) {
 }
 
 QString TPassSeite::Pruefen() const {
+    if (PASSrgpStorno->ItemIndex() < 0) return QStringLiteral("Bitte wählen Sie die Behandlung von Stornierungen.");
     if (PASSTabelle.empty()) return QStringLiteral("Ein Prämienpass braucht mindestens einen Eintrag (Länge 1 bis 99).");
     for (size_t i = 0; i < PASSTabelle.size(); ++i) {
         const QString regel = PASSTabelle[i].cmbBerechn->currentText();

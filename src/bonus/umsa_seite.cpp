@@ -82,7 +82,8 @@ void TUmsaSeite::DatenGet(const TBetaSatz& satz) {
     rgpBerechnung->SetItemIndex(basis >= 0 && basis < rgpBerechnung->Count() ? basis : 0);
     int storno = QString::fromStdString(satz.Storno).toInt(&ok);
     if (!ok) storno = 1;
-    rgpStorno->SetItemIndex(storno == 0 ? 0 : 1);
+    // Stored without a cancellation handling: nothing selected, the user has to choose.
+    rgpStorno->SetItemIndex(satz.Storno.empty() ? -1 : storno == 0 ? 0 : 1);
     if (rabattschein_) {
         // A coupon type that no longer exists shows nothing selected and asks for a choice.
         int i = -1;
@@ -113,6 +114,7 @@ void TUmsaSeite::DatenPut(TBetaSatz& satz) {
 }
 
 QString TUmsaSeite::Pruefen() const {
+    if (rgpStorno->ItemIndex() < 0) return QStringLiteral("Bitte wählen Sie die Behandlung von Stornierungen.");
     const QString regel = cmbBerechnungsvorschrift->currentText();
     if (regel.isEmpty() || !TBetaStore::Lesen(CBonuTypen2Kuerzel(1), regel.toStdString()))
         return QStringLiteral("Bitte wählen Sie eine Berechnungsvorschrift.");

@@ -35,7 +35,9 @@ std::string W(const BoxWerte& w, const std::string& name) {
     return it == w.end() ? std::string() : it->second;
 }
 
-bool Gefuellt(const std::string& s) { return !Trim(s).empty(); }
+bool Gefuellt(const std::string& s) {
+    return !Trim(s).empty();
+}
 
 int ComboIndex(const std::string& box, const std::string& combo, const std::string& text) {
     const BoxSchema* s = SchemaFuer(box);
@@ -152,7 +154,10 @@ void Suchname(const BoxWerte& w, TMerovaFilter& f) {
 
 void Geschlecht(const BoxWerte& w, TMerovaFilter& f) {
     const std::string t = Trim(W(w, "cmbGeschlecht"));
-    const char* g = t == "Männlich" ? "M" : t == "Weiblich" ? "W" : t == "Unbekannt" ? "U" : nullptr;
+    const char* g = t == "Männlich"    ? "M"
+                    : t == "Weiblich"  ? "W"
+                    : t == "Unbekannt" ? "U"
+                                       : nullptr;
     if (!g) return;
     f.GPFilter.Geschlecht = g;
     f.GPFilter.GeschlechtNeg = W(w, "lblTxtGeschlecht") == "1";
@@ -179,7 +184,8 @@ const std::vector<Regel>& GPSelAdrRegeln() {
 }
 
 void KundeStatus(const BoxWerte& w, TMerovaFilter& f) {
-    f.GPFilter.Status = StatusAusIndex(ComboIndex("GPSelErwBox", "cmbKundeStatus", W(w, "cmbKundeStatus")));
+    f.GPFilter.Status =
+        StatusAusIndex(ComboIndex("GPSelErwBox", "cmbKundeStatus", W(w, "cmbKundeStatus")));
 }
 
 void JaNeinPaare(const BoxWerte& w, TMerovaFilter& f) {
@@ -308,7 +314,9 @@ int32_t GanzzahlWert(const std::string& text) {
     return int32_t(v);
 }
 
-int StatusAusIndex(int index) { return index == 1 ? 0 : index == 2 ? 1 : 2; }
+int StatusAusIndex(int index) {
+    return index == 1 ? 0 : index == 2 ? 1 : 2;
+}
 
 bool FilterAusBox(const std::string& boxName, const BoxWerte& werte, TMerovaFilter& filter) {
     const std::vector<Regel>* regeln = RegelnFuer(boxName);

@@ -2,6 +2,7 @@
 // Small builders for the rows of the selection boxes: a negation label with one input, or
 // with a from/to (min/max) pair of inputs, in a four-column grid layout.
 #include <QGridLayout>
+#include <QHBoxLayout>
 #include <QLabel>
 #include <QToolButton>
 
@@ -26,12 +27,14 @@ inline void EinzelZeile(QGridLayout* g, int row, TORVAttachNegLabel* label, QWid
 
 inline void PaarZeile(QGridLayout* g, int row, TORVAttachNegLabel* label, const QString& von,
                       QWidget* a, const QString& bis, QWidget* b) {
-    label->Attach(a);
+    // A cell made of several widgets hands its focus to its input.
+    auto eingabe = [](QWidget* w) { return w->focusProxy() ? w->focusProxy() : w; };
+    label->Attach(eingabe(a));
     g->addWidget(label, row, 0);
     auto* lv = new QLabel(von, label->parentWidget());
-    lv->setBuddy(a);
+    lv->setBuddy(eingabe(a));
     auto* lb = new QLabel(bis, label->parentWidget());
-    lb->setBuddy(b);
+    lb->setBuddy(eingabe(b));
     g->addWidget(lv, row, 1, Qt::AlignRight);
     g->addWidget(a, row, 2);
     g->addWidget(lb, row, 3, Qt::AlignRight);
@@ -47,6 +50,19 @@ inline QToolButton* KalenderKnopf(QWidget* parent, const char* name, TORVDateEdi
         if (edit->isEnabled()) edit->RunCalendar();
     });
     return b;
+}
+
+// A date edit with its calendar button beside it, as one cell of a row.
+inline QWidget* MitKalender(QWidget* parent, TORVDateEdit* edit, const char* knopfName) {
+    auto* zelle = new QWidget(parent);
+    auto* l = new QHBoxLayout(zelle);
+    l->setContentsMargins(0, 0, 0, 0);
+    l->setSpacing(2);
+    edit->setParent(zelle);
+    l->addWidget(edit, 1);
+    l->addWidget(KalenderKnopf(zelle, knopfName, edit));
+    zelle->setFocusProxy(edit);
+    return zelle;
 }
 
 }  // namespace kis::selection

@@ -9,9 +9,12 @@
 
 QString TMaskenDialog::Titel(Art art) {
     switch (art) {
-    case Art::Laden: return QStringLiteral("Maske laden");
-    case Art::Speichern: return QStringLiteral("Maske speichern");
-    case Art::Loeschen: return QStringLiteral("Maske löschen");
+        case Art::Laden:
+            return QStringLiteral("Maske laden");
+        case Art::Speichern:
+            return QStringLiteral("Maske speichern");
+        case Art::Loeschen:
+            return QStringLiteral("Maske löschen");
     }
     return {};
 }
@@ -44,12 +47,16 @@ TMaskenDialog::TMaskenDialog(Art art, const QStringList& namen, QWidget* parent)
     connect(liste_, &QListWidget::itemActivated, this, &QDialog::accept);
     connect(knoepfe, &QDialogButtonBox::accepted, this, &QDialog::accept);
     connect(knoepfe, &QDialogButtonBox::rejected, this, &QDialog::reject);
-    if (art == Art::Speichern) name_->setFocus();
-    else if (liste_->count()) liste_->setCurrentRow(0);
+    if (art == Art::Speichern)
+        name_->setFocus();
+    else if (liste_->count())
+        liste_->setCurrentRow(0);
     resize(360, 320);
 }
 
-QString TMaskenDialog::Name() const { return name_->text().trimmed(); }
+QString TMaskenDialog::Name() const {
+    return name_->text().trimmed();
+}
 
 QString TMaskenDialog::Waehlen(Art art, const QStringList& namen, QWidget* parent) {
     TMaskenDialog d(art, namen, parent);

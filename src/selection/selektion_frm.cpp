@@ -15,7 +15,6 @@
 
 #include "app/dm.h"
 #include "app/version_dialog.h"
-#include "engine/box_transfer.h"
 #include "engine/merova_filter.h"
 #include "platform/services/form_store.h"
 #include "platform/services/orv_info.h"
@@ -25,6 +24,7 @@
 #include "platform/ui/gpsel/gp_sel_erw_box.h"
 #include "platform/ui/gpsel/gp_sel_grid_box.h"
 #include "platform/ui/std_button.h"
+#include "selection/box_filter.h"
 #include "selection/sum_sel_op_box.h"
 #include "selection/sum_sel_vk_box.h"
 #include "selection/vk_sel_bon_box.h"
@@ -55,9 +55,13 @@ TSelektionFrm::~TSelektionFrm() {
     for (TSelBox* box : Boxen()) Schritt("FormDestroy", [box] { box->Done(); });
 }
 
-QString TSelektionFrm::AutoMaske() { return QStringLiteral("(zuletzt)"); }
+QString TSelektionFrm::AutoMaske() {
+    return QStringLiteral("(zuletzt)");
+}
 
-kis::services::FormStore& TSelektionFrm::FormStore() const { return *store_; }
+kis::services::FormStore& TSelektionFrm::FormStore() const {
+    return *store_;
+}
 
 void TSelektionFrm::FormCreate() {
     setObjectName(QStringLiteral("SelektionFrm"));
@@ -107,6 +111,8 @@ QWidget* TSelektionFrm::BuildPages() {
         auto* scroll = new QScrollArea(pgcSelektionsdaten);
         scroll->setObjectName(QLatin1String(name));
         scroll->setWidgetResizable(false);
+        // A steady viewport width: the boxes take it, so no horizontal bar comes and goes.
+        scroll->setVerticalScrollBarPolicy(Qt::ScrollBarAlwaysOn);
         auto* inhalt = new QWidget(scroll);
         scroll->setWidget(inhalt);
         pgcSelektionsdaten->addTab(scroll, caption);
@@ -136,11 +142,15 @@ QWidget* TSelektionFrm::BuildPages() {
     bmnSelektionModi->AddHeadline(QStringLiteral("Button 3"), QStringLiteral("Selektion Verkauf"));
     bmnSelektionModi->AddButton(QStringLiteral("btnVkSelBonBox"), QStringLiteral("Bon"));
     bmnSelektionModi->AddButton(QStringLiteral("btnVkSelPosBox"), QStringLiteral("Artikel"));
-    bmnSelektionModi->AddHeadline(QStringLiteral("Button 9"), QStringLiteral("Selektion Gesamtdaten"));
+    bmnSelektionModi->AddHeadline(QStringLiteral("Button 9"),
+                                  QStringLiteral("Selektion Gesamtdaten"));
     bmnSelektionModi->AddButton(QStringLiteral("btnSumSelVkBox"), QStringLiteral("Summe Verkäufe"));
     bmnSelektionModi->AddButton(QStringLiteral("btnSumSelOPBox"), QStringLiteral("Offene Posten"));
-    bmnSelektionModi->AddButton(QStringLiteral("btnSumSelEVBox"), QStringLiteral("Erledigte Vorgänge"), false);
-    bmnSelektionModi->OnClick = [this](int index, const QString& name) { bmnSelektionModiClick(index, name); };
+    bmnSelektionModi->AddButton(QStringLiteral("btnSumSelEVBox"),
+                                QStringLiteral("Erledigte Vorgänge"), false);
+    bmnSelektionModi->OnClick = [this](int index, const QString& name) {
+        bmnSelektionModiClick(index, name);
+    };
     splitter->setStretchFactor(0, 1);
     splitter->setStretchFactor(1, 0);
     splitter->setSizes({760, 200});
@@ -149,7 +159,8 @@ QWidget* TSelektionFrm::BuildPages() {
 
 void TSelektionFrm::BuildMenu() {
     menu_ = new QMenuBar(this);
-    auto add = [this](QMenu* m, const char* name, const QString& text, const QKeySequence& key, auto slot) {
+    auto add = [this](QMenu* m, const char* name, const QString& text, const QKeySequence& key,
+                      auto slot) {
         QAction* a = m->addAction(text);
         a->setObjectName(QLatin1String(name));
         a->setShortcut(key);
@@ -159,18 +170,25 @@ void TSelektionFrm::BuildMenu() {
         return a;
     };
     QMenu* f = menu_->addMenu(QStringLiteral("&Funktionen"));
-    add(f, "actSelektion", QStringLiteral("Selektion starten"), QKeySequence(Qt::Key_F5), [this] { btnSelektionClick(); });
-    add(f, "actClear", QStringLiteral("Maske leeren"), QKeySequence(Qt::Key_F9), [this] { btnClearClick(); });
-    add(f, "actMaskeLaden", QStringLiteral("Maske laden"), QKeySequence(Qt::ALT | Qt::Key_F9), [this] { MaskeLaden(); });
-    add(f, "actMaskeLoeschen", QStringLiteral("Maske löschen"), QKeySequence(Qt::CTRL | Qt::Key_F9), [this] { MaskeLoeschen(); });
-    add(f, "actMaskeSpeichern", QStringLiteral("Maske speichern"), QKeySequence(Qt::SHIFT | Qt::Key_F9),
-        [this] { MaskeSpeichern(); });
+    add(f, "actSelektion", QStringLiteral("Selektion starten"), QKeySequence(Qt::Key_F5),
+        [this] { btnSelektionClick(); });
+    add(f, "actClear", QStringLiteral("Maske leeren"), QKeySequence(Qt::Key_F9),
+        [this] { btnClearClick(); });
+    add(f, "actMaskeLaden", QStringLiteral("Maske laden"), QKeySequence(Qt::ALT | Qt::Key_F9),
+        [this] { MaskeLaden(); });
+    add(f, "actMaskeLoeschen", QStringLiteral("Maske löschen"), QKeySequence(Qt::CTRL | Qt::Key_F9),
+        [this] { MaskeLoeschen(); });
+    add(f, "actMaskeSpeichern", QStringLiteral("Maske speichern"),
+        QKeySequence(Qt::SHIFT | Qt::Key_F9), [this] { MaskeSpeichern(); });
     f->addSeparator();
     add(f, "actESC", QStringLiteral("zurück"), QKeySequence(Qt::Key_Escape), [this] { reject(); });
     QMenu* b = menu_->addMenu(QStringLiteral("&Bearbeiten"));
-    add(b, "actWertGefuellt", QStringLiteral("Wert gefüllt"), QKeySequence(Qt::Key_F6), [this] { GridAktion(0); });
-    add(b, "actWertLeer", QStringLiteral("Wert leer"), QKeySequence(Qt::Key_F7), [this] { GridAktion(1); });
-    add(b, "actWertVergleichen", QStringLiteral("Wert vergleichen"), QKeySequence(Qt::Key_F8), [this] { GridAktion(2); });
+    add(b, "actWertGefuellt", QStringLiteral("Wert gefüllt"), QKeySequence(Qt::Key_F6),
+        [this] { GridAktion(0); });
+    add(b, "actWertLeer", QStringLiteral("Wert leer"), QKeySequence(Qt::Key_F7),
+        [this] { GridAktion(1); });
+    add(b, "actWertVergleichen", QStringLiteral("Wert vergleichen"), QKeySequence(Qt::Key_F8),
+        [this] { GridAktion(2); });
     QMenu* h = menu_->addMenu(QStringLiteral("&?"));
     add(h, "actHilfe", QStringLiteral("Hilfe"), QKeySequence(Qt::Key_F1), [] {});
     add(h, "actVersion", QStringLiteral("Versionsanzeige"), QKeySequence(), [this] {
@@ -183,7 +201,8 @@ void TSelektionFrm::BuildMenu() {
     seite->setShortcut(QKeySequence(Qt::Key_F4));
     addAction(seite);
     connect(seite, &QAction::triggered, this, [this] {
-        pgcSelektionsdaten->setCurrentIndex((pgcSelektionsdaten->currentIndex() + 1) % pgcSelektionsdaten->count());
+        pgcSelektionsdaten->setCurrentIndex((pgcSelektionsdaten->currentIndex() + 1) %
+                                            pgcSelektionsdaten->count());
     });
 }
 
@@ -239,7 +258,8 @@ void TSelektionFrm::FormShow() {
         const bool bonus = FModus == TSelektionFrmModus::smBonusSelektion;
         const QString mandant = QString::fromStdString(ORVProgramm().GetTextMandant());
         setWindowTitle((bonus ? QStringLiteral("Selektion für Bonusberechnung - ")
-                              : QStringLiteral("Selektion für Kundeninformation - ")) + mandant);
+                              : QStringLiteral("Selektion für Kundeninformation - ")) +
+                       mandant);
         store_->SetSlot(bonus ? kSlotBonus : kSlotKunde);
         SichtbarkeitLaden(AutoMaske());
     });
@@ -261,7 +281,8 @@ void TSelektionFrm::FormShow() {
 }
 
 void TSelektionFrm::FormShow_AutoBGModus() {
-    if (dm_ && dm_->AutoBGModus) QMetaObject::invokeMethod(btnSelektion, "click", Qt::QueuedConnection);
+    if (dm_ && dm_->AutoBGModus)
+        QMetaObject::invokeMethod(btnSelektion, "click", Qt::QueuedConnection);
 }
 
 void TSelektionFrm::SeiteFuer(TSelBox* box) {
@@ -272,20 +293,24 @@ void TSelektionFrm::SeiteFuer(TSelBox* box) {
 void TSelektionFrm::ElementePositionieren() {
     Schritt("ElementePositionieren", [this] {
         if (seiten_.empty()) return;
+        // Pages not shown yet have no size of their own; all pages share the current one's.
+        auto* aktuell = qobject_cast<QScrollArea*>(pgcSelektionsdaten->currentWidget());
+        const int viewport = (aktuell ? aktuell : seiten_.front())->viewport()->width();
         for (size_t i = 0; i < seiten_.size(); ++i) {
             QScrollArea* scroll = seiten_[i];
             scroll->horizontalScrollBar()->setValue(0);
             scroll->verticalScrollBar()->setValue(0);
             QWidget* inhalt = scroll->widget();
-            const int breite = scroll->viewport()->width() - (i == 0 ? 8 : 4);
+            const int breite = viewport - (i == 0 ? 8 : 4);
             int top = 4;
             for (TSelBox* box : Boxen()) {
                 if (box->parentWidget() != inhalt || box->isHidden()) continue;
-                const int hoehe = box->hasHeightForWidth() ? box->heightForWidth(breite) : box->sizeHint().height();
+                const int hoehe = box->hasHeightForWidth() ? box->heightForWidth(breite)
+                                                           : box->sizeHint().height();
                 box->setGeometry(i == 0 ? 4 : 2, top, breite, hoehe);
                 top += hoehe + 4;
             }
-            inhalt->resize(scroll->viewport()->width(), top);
+            inhalt->resize(viewport, top);
         }
     });
 }
@@ -331,11 +356,15 @@ void TSelektionFrm::btnClearClick() {
 void TSelektionFrm::GridAktion(int aktion) {
     Schritt("GridAktion", [&] {
         QWidget* fokus = QApplication::focusWidget();
-        for (TGPSelGridBox* box : {static_cast<TGPSelGridBox*>(GPSelMerkmBox), static_cast<TGPSelGridBox*>(GPSelNrBox)}) {
+        for (TGPSelGridBox* box : {static_cast<TGPSelGridBox*>(GPSelMerkmBox),
+                                   static_cast<TGPSelGridBox*>(GPSelNrBox)}) {
             if (!fokus || (fokus != box->Grid() && !box->Grid()->isAncestorOf(fokus))) continue;
-            if (aktion == 0) box->WertGefuellt();
-            else if (aktion == 1) box->WertLeer();
-            else box->WertVergleichen();
+            if (aktion == 0)
+                box->WertGefuellt();
+            else if (aktion == 1)
+                box->WertLeer();
+            else
+                box->WertVergleichen();
         }
     });
 }
@@ -343,8 +372,7 @@ void TSelektionFrm::GridAktion(int aktion) {
 void TSelektionFrm::FilterSetzen(TMerovaFilter& filter) const {
     // Customer, sales and total-data boxes in this order; a hidden box gives nothing.
     for (TSelBox* box : Boxen())
-        if (!box->isHidden())
-            kis::selbox::FilterAusBox(box->objectName().toStdString(), box->Werte(), filter);
+        if (!box->isHidden()) kis::selection::BoxInFilter(*box, filter);
 }
 
 void TSelektionFrm::btnSelektionClick() {

@@ -12,7 +12,9 @@
 #include "selection/sum_sel_op_box.h"
 
 namespace {
-std::string S(const QString& s) { return s.toStdString(); }
+std::string S(const QString& s) {
+    return s.toStdString();
+}
 }  // namespace
 
 void TSelektionFrm::MenueSperren(const QString& boxName) {
@@ -46,16 +48,20 @@ void TSelektionFrm::FormShow_ModusListe() {
         MenueSperren(box->objectName());
         if (box->PresetSetzen(control, wert)) continue;
         // Not a control of the box: an active/passive option of the customer status.
-        if (dm_) dm_->SonderLockeAktivPassiv(control, wert, tabelle);
-        else kis::app::SonderLockeAktivPassiv(S(control), S(wert), tabelle);
+        if (dm_)
+            dm_->SonderLockeAktivPassiv(control, wert, tabelle);
+        else
+            kis::app::SonderLockeAktivPassiv(S(control), S(wert), tabelle);
     }
     bool gesetzt = false;
     for (const auto& e : tabelle) gesetzt = gesetzt || e.touched;
     if (!gesetzt) return;
-    if (dm_) dm_->SonderLockeAktivPassivFinal(GPSelErwBox, tabelle);
+    if (dm_)
+        dm_->SonderLockeAktivPassivFinal(GPSelErwBox, tabelle);
     else
         for (const auto& e : tabelle)
-            if (auto* combo = GPSelErwBox->findChild<QComboBox*>(QString::fromStdString(e.comboName)))
+            if (auto* combo =
+                    GPSelErwBox->findChild<QComboBox*>(QString::fromStdString(e.comboName)))
                 GPSelErwBox->StatusNachCombo(combo, e.state);
     // Status presets are locked like every other preset.
     for (const auto& e : tabelle)
@@ -65,7 +71,8 @@ void TSelektionFrm::FormShow_ModusListe() {
 void TSelektionFrm::SichtbarkeitSpeichern(const QString& maske) {
     kis::services::FormProperties props;
     for (TSelBox* box : Boxen())
-        if (box != SumSelEVBox) props[S(box->objectName()) + ".Visible"] = box->isHidden() ? "0" : "1";
+        if (box != SumSelEVBox)
+            props[S(box->objectName()) + ".Visible"] = box->isHidden() ? "0" : "1";
     store_->Store(S(maske), props);
 }
 
@@ -87,7 +94,8 @@ QString TSelektionFrm::MaskenDialog(TMaskenDialog::Art art) {
     QStringList namen;
     for (const std::string& n : store_->MaskNames())
         if (QString::fromStdString(n) != AutoMaske()) namen << QString::fromStdString(n);
-    return (OnMaskenDialog ? OnMaskenDialog(art, namen) : TMaskenDialog::Waehlen(art, namen, this)).trimmed();
+    return (OnMaskenDialog ? OnMaskenDialog(art, namen) : TMaskenDialog::Waehlen(art, namen, this))
+        .trimmed();
 }
 
 void TSelektionFrm::MaskeLaden() {

@@ -9,9 +9,12 @@
 
 using namespace kis::selection;
 
-TSumSelOPBox::TSumSelOPBox(QWidget* parent) : TSelBox("SumSelOPBox", QStringLiteral("Offene Posten"), parent) {
+TSumSelOPBox::TSumSelOPBox(QWidget* parent)
+    : TSelBox("SumSelOPBox", QStringLiteral("Offene Posten"), parent) {
     auto* g = new QGridLayout(this);
-    auto* titel = Benannt(new QLabel(QStringLiteral("Folgende offene Posten müssen vorhanden sein:"), this), "lblTxtOPTypen");
+    auto* titel =
+        Benannt(new QLabel(QStringLiteral("Folgende offene Posten müssen vorhanden sein:"), this),
+                "lblTxtOPTypen");
     g->addWidget(titel, 0, 0, 1, 5);
     chbOPTypen = CheckList(QStringLiteral("chbOPTypen"), 3, false);
     chbOPTypen->setMinimumHeight(70);
@@ -26,22 +29,27 @@ TSumSelOPBox::TSumSelOPBox(QWidget* parent) : TSelBox("SumSelOPBox", QStringLite
 
     auto* von = Benannt(new TORVDateEdit(this), "edtDatumVon");
     auto* bis = Benannt(new TORVDateEdit(this), "edtDatumBis");
-    PaarZeile(g, 3, NegLabel(QStringLiteral("lblTxtDatum"), QStringLiteral("&Datum")), QStringLiteral("von"), von,
-              QStringLiteral("bis"), bis);
-    g->addWidget(KalenderKnopf(this, "spbDatumVon", von), 3, 5);
-    g->addWidget(KalenderKnopf(this, "spbDatumBis", bis), 3, 6);
-    PaarZeile(g, 4, NegLabel(QStringLiteral("lblTxtOPSum"), QStringLiteral("S&umme")), QStringLiteral("min."),
-              Benannt(new TORVFloatEdit(12, 2, 999999999.99, this), "edtOPSumMin"), QStringLiteral("max."),
+    PaarZeile(g, 3, NegLabel(QStringLiteral("lblTxtDatum"), QStringLiteral("&Datum")),
+              QStringLiteral("von"), MitKalender(this, von, "spbDatumVon"), QStringLiteral("bis"),
+              MitKalender(this, bis, "spbDatumBis"));
+    PaarZeile(g, 4, NegLabel(QStringLiteral("lblTxtOPSum"), QStringLiteral("S&umme")),
+              QStringLiteral("min."),
+              Benannt(new TORVFloatEdit(12, 2, 999999999.99, this), "edtOPSumMin"),
+              QStringLiteral("max."),
               Benannt(new TORVFloatEdit(12, 2, 999999999.99, this), "edtOPSumMax"));
 
     auto* bonus = Benannt(new QGroupBox(QStringLiteral(" Angaben zum Bonus "), this), "grpOPBonus");
     auto* bg = new QGridLayout(bonus);
-    bg->addWidget(Benannt(new QCheckBox(QStringLiteral("abgeschlossen"), bonus), "chbBonusAbg"), 0, 1, 1, 2);
-    bg->addWidget(Benannt(new QCheckBox(QStringLiteral("nicht abgeschlossen"), bonus), "chbBonusNichtAbg"), 0, 3, 1, 2);
+    bg->addWidget(Benannt(new QCheckBox(QStringLiteral("abgeschlossen"), bonus), "chbBonusAbg"), 0,
+                  1, 1, 2);
+    bg->addWidget(
+        Benannt(new QCheckBox(QStringLiteral("nicht abgeschlossen"), bonus), "chbBonusNichtAbg"), 0,
+        3, 1, 2);
     auto* len = NegLabel(QStringLiteral("lblTxtBonusAktLen"), QStringLiteral("Anz. &Einträge "));
     len->setParent(bonus);
     PaarZeile(bg, 1, len, QStringLiteral("min."),
-              Benannt(new TORVIntegerEdit(9, 999999999, 12, bonus), "edtBonusAktLenMin"), QStringLiteral("max."),
+              Benannt(new TORVIntegerEdit(9, 999999999, 12, bonus), "edtBonusAktLenMin"),
+              QStringLiteral("max."),
               Benannt(new TORVIntegerEdit(9, 999999999, 12, bonus), "edtBonusAktLenMax"));
     bg->setColumnStretch(2, 1);
     bg->setColumnStretch(4, 1);

@@ -17,27 +17,29 @@ std::optional<int> GruppeWaehlen(QWidget* parent, const TFilialTabelle& tabelle)
     QStringList items;
     std::vector<int> nummern;
     for (const auto& gruppe : tabelle.Gruppen().Gruppen()) {
-        items << QStringLiteral("%1 - %2").arg(gruppe.Nr).arg(QString::fromStdString(gruppe.Bezeichnung));
+        items << QStringLiteral("%1 - %2").arg(gruppe.Nr).arg(
+            QString::fromStdString(gruppe.Bezeichnung));
         nummern.push_back(gruppe.Nr);
     }
     items << QStringLiteral("0 - keine Filiale");
     nummern.push_back(0);
     bool ok = false;
-    const QString wahl = QInputDialog::getItem(parent, QStringLiteral("Filialgruppen"),
-                                               QStringLiteral("Filialgruppe:"), items, 0, false, &ok);
+    const QString wahl =
+        QInputDialog::getItem(parent, QStringLiteral("Filialgruppen"),
+                              QStringLiteral("Filialgruppe:"), items, 0, false, &ok);
     if (!ok) return std::nullopt;
     return nummern[size_t(items.indexOf(wahl))];
 }
 }  // namespace
 
-TVkSelBonBox::TVkSelBonBox(QWidget* parent) : TSelBox("VkSelBonBox", QStringLiteral("Bon"), parent) {
+TVkSelBonBox::TVkSelBonBox(QWidget* parent)
+    : TSelBox("VkSelBonBox", QStringLiteral("Bon"), parent) {
     auto* g = new QGridLayout(this);
     auto* von = Benannt(new TORVDateEdit(this), "edtDatumVon");
     auto* bis = Benannt(new TORVDateEdit(this), "edtDatumBis");
     auto* datum = NegLabel(QStringLiteral("lblTxtDatum"), QStringLiteral("&Verkaufsdatum"));
-    PaarZeile(g, 0, datum, QStringLiteral("von"), von, QStringLiteral("bis"), bis);
-    g->addWidget(KalenderKnopf(this, "spbDatumVon", von), 0, 5);
-    g->addWidget(KalenderKnopf(this, "spbDatumBis", bis), 0, 6);
+    PaarZeile(g, 0, datum, QStringLiteral("von"), MitKalender(this, von, "spbDatumVon"),
+              QStringLiteral("bis"), MitKalender(this, bis, "spbDatumBis"));
 
     auto* filiale = NegLabel(QStringLiteral("lblTxtFiliale"), QStringLiteral("&Filiale"));
     chbFilialen = CheckList(QStringLiteral("chbFilialen"), 5, true);
@@ -46,9 +48,12 @@ TVkSelBonBox::TVkSelBonBox(QWidget* parent) : TSelBox("VkSelBonBox", QStringLite
     filiale->Attach(chbFilialen);
     g->addWidget(filiale, 1, 0, Qt::AlignTop);
     g->addWidget(chbFilialen, 1, 1, 3, 4);
-    auto* gruppen = Benannt(new QPushButton(QStringLiteral("Filialgruppen"), this), "btnFilialgruppen");
-    auto* alleEin = Benannt(new QPushButton(QStringLiteral("Alle Filialen selektieren"), this), "spbAlleEin");
-    auto* alleUms = Benannt(new QPushButton(QStringLiteral("Selektion aller Filialen umkehren"), this), "spbAlleUms");
+    auto* gruppen =
+        Benannt(new QPushButton(QStringLiteral("Filialgruppen"), this), "btnFilialgruppen");
+    auto* alleEin =
+        Benannt(new QPushButton(QStringLiteral("Alle Filialen selektieren"), this), "spbAlleEin");
+    auto* alleUms = Benannt(
+        new QPushButton(QStringLiteral("Selektion aller Filialen umkehren"), this), "spbAlleUms");
     g->addWidget(gruppen, 1, 5, 1, 2);
     g->addWidget(alleEin, 2, 5, 1, 2);
     g->addWidget(alleUms, 3, 5, 1, 2);
@@ -57,8 +62,10 @@ TVkSelBonBox::TVkSelBonBox(QWidget* parent) : TSelBox("VkSelBonBox", QStringLite
     connect(alleUms, &QPushButton::clicked, this, &TVkSelBonBox::spbAlleUmsClick);
 
     PaarZeile(g, 4, NegLabel(QStringLiteral("lblTxtBonSum"), QStringLiteral("Bon&summe")),
-              QStringLiteral("min."), Benannt(new TORVFloatEdit(12, 2, 999999999.99, this), "edtBonSumMin"),
-              QStringLiteral("max."), Benannt(new TORVFloatEdit(12, 2, 999999999.99, this), "edtBonSumMax"));
+              QStringLiteral("min."),
+              Benannt(new TORVFloatEdit(12, 2, 999999999.99, this), "edtBonSumMin"),
+              QStringLiteral("max."),
+              Benannt(new TORVFloatEdit(12, 2, 999999999.99, this), "edtBonSumMax"));
 
     auto* zm = NegLabel(QStringLiteral("lblTxtZM"), QStringLiteral("&Zahlungsmittel"));
     chbZM = CheckList(QStringLiteral("chbZM"), 3, false);
@@ -87,7 +94,8 @@ void TVkSelBonBox::Init() {
         for (const TFiliale& f : Tabelle().Filialen()) chbFilialen->AddItem(QString::number(f.Nr));
         chbZM->ClearItems();
         for (int nr : kis::selbox::ZMReihenfolge())
-            chbZM->AddItem(QString::fromStdString(ZM_2_Bez(nr)), QString::fromStdString(CORV_ZM_2_Kuerzel(nr)));
+            chbZM->AddItem(QString::fromStdString(ZM_2_Bez(nr)),
+                           QString::fromStdString(CORV_ZM_2_Kuerzel(nr)));
     } catch (const std::exception& e) {
         ORVInfo().RegisterException("TVkSelBonBox.Init", e, 1);
     }
@@ -96,7 +104,8 @@ void TVkSelBonBox::Init() {
 void TVkSelBonBox::btnFilialgruppenClick() {
     try {
         if (!chbFilialen->isEnabled()) return;
-        const auto gruppe = OnFilialgruppeWahl ? OnFilialgruppeWahl(Tabelle()) : GruppeWaehlen(this, Tabelle());
+        const auto gruppe =
+            OnFilialgruppeWahl ? OnFilialgruppeWahl(Tabelle()) : GruppeWaehlen(this, Tabelle());
         if (gruppe) FilialgruppeAnwenden(*gruppe);
     } catch (const std::exception& e) {
         ORVInfo().RegisterException("TVkSelBonBox.btnFilialgruppenClick", e, 1);
@@ -106,7 +115,8 @@ void TVkSelBonBox::btnFilialgruppenClick() {
 void TVkSelBonBox::FilialgruppeAnwenden(int gruppe) {
     const TFilialGruppe* g = gruppe > 0 ? Tabelle().Gruppen().GetGruppeByNr(gruppe) : nullptr;
     for (int i = 0; i < chbFilialen->Count(); ++i)
-        chbFilialen->SetChecked(i, g && g->Filialen.Exists(chbFilialen->Caption(i).trimmed().toInt()));
+        chbFilialen->SetChecked(i,
+                                g && g->Filialen.Exists(chbFilialen->Caption(i).trimmed().toInt()));
 }
 
 void TVkSelBonBox::spbAlleEinClick() {

@@ -13,7 +13,7 @@ public:
     explicit TVkSelPosBox(QWidget* parent = nullptr);
 
     // Supplier search (F2 on the supplier edit, the button beside it): the chosen supplier
-    // number, nullopt on cancel. Without a hook the box asks for the number itself.
+    // number, nullopt on cancel. Without a hook the box lists the suppliers to pick from.
     std::function<std::optional<int>()> OnLieferantSuche;
     void spbLieferantClick();
     void spbSaisonClick();

@@ -257,6 +257,16 @@ private slots:
         Waehle(g->RABS->cmbName, "Alt");
         QCOMPARE(g->RABS->cmbZiel->currentIndex(), -1);
         QCOMPARE(g->RABS->cmbBerechnungsvorschrift->currentIndex(), -1);
+        // Stored without a cancellation handling: nothing selected, and saving asks for one.
+        u.db.Db().Exec("UPDATE BETA SET STORNO = '' WHERE NAME = 'Coupon'");
+        Waehle(g->RABS->cmbName, "Alt");
+        Waehle(g->RABS->cmbName, "Coupon");
+        QCOMPARE(g->RABS->rgpStorno->ItemIndex(), -1);
+        QVERIFY(g->RABS->Aendern());
+        QVERIFY(!g->RABS->Buchen());
+        g->RABS->rgpStorno->SetItemIndex(0);
+        QVERIFY(g->RABS->Buchen());
+        QCOMPARE(TBetaStore::Lesen("BONUSRABS", "Coupon")->Storno, std::string("0"));
     }
 
     void periodPremiumRoundTripAndGridFailure() {

@@ -1,17 +1,21 @@
 // The box tables without a window: preset lines of changed groups, the transfer into the
 // evaluation filter, and stored masks read as the window would show them.
+#include "engine/box_transfer.h"
+
 #include <gtest/gtest.h>
 
-#include "engine/box_transfer.h"
 #include "platform/selbox/box_schema.h"
 
 using namespace kis::selbox;
 
 namespace {
 
-BoxWerte Vorgaben(const std::string& box) { return SchemaFuer(box)->Vorgaben({{"chbFilialen", {"1", "2", "3"}}}); }
+BoxWerte Vorgaben(const std::string& box) {
+    return SchemaFuer(box)->Vorgaben({{"chbFilialen", {"1", "2", "3"}}});
+}
 
-std::vector<std::string> Zeilen(const std::string& box, const BoxWerte& w, const std::string& name = "B") {
+std::vector<std::string> Zeilen(const std::string& box, const BoxWerte& w,
+                                const std::string& name = "B") {
     return ChangedItems(*SchemaFuer(box), w, name);
 }
 
@@ -39,11 +43,12 @@ TEST(BoxSchemaTest, ReceiptBoxLinesInTableOrder) {
     w["edtDatumVon"] = "01012024";
     w["lblTxtFiliale"] = "1";
     EXPECT_EQ(Zeilen("VkSelBonBox", w, "  VkSelBonBox "),
-              (std::vector<std::string>{"VkSelBonBox.lblTxtDatum=0", "VkSelBonBox.edtDatumVon=01012024",
-                                        "VkSelBonBox.edtDatumBis=", "VkSelBonBox.lblTxtFiliale=1",
-                                        "VkSelBonBox.chbFilialen=1=1,2=1,3=1", "VkSelBonBox.lblTxtBonSum=0",
-                                        "VkSelBonBox.edtBonSumMin=", "VkSelBonBox.edtBonSumMax=50",
-                                        "VkSelBonBox.lblTxtZM=0", "VkSelBonBox.chbZM=BAR=1,EC=0"}));
+              (std::vector<std::string>{
+                  "VkSelBonBox.lblTxtDatum=0", "VkSelBonBox.edtDatumVon=01012024",
+                  "VkSelBonBox.edtDatumBis=", "VkSelBonBox.lblTxtFiliale=1",
+                  "VkSelBonBox.chbFilialen=1=1,2=1,3=1", "VkSelBonBox.lblTxtBonSum=0",
+                  "VkSelBonBox.edtBonSumMin=", "VkSelBonBox.edtBonSumMax=50",
+                  "VkSelBonBox.lblTxtZM=0", "VkSelBonBox.chbZM=BAR=1,EC=0"}));
     // A blank name writes no prefix.
     EXPECT_EQ(Zeilen("VkSelBonBox", w, " ").front(), "lblTxtDatum=0");
 }
@@ -52,8 +57,8 @@ TEST(BoxSchemaTest, CheckGroupsAndOpenItemTypes) {
     BoxWerte pos = Vorgaben("VkSelPosBox");
     pos["chbReduzVkIKRS"] = "0";
     EXPECT_EQ(Zeilen("VkSelPosBox", pos),
-              (std::vector<std::string>{"B.chbNichtReduzVk=1", "B.chbReduzVk=1", "B.chbReduzVkIGRS=1",
-                                        "B.chbReduzVkIKRS=0"}));
+              (std::vector<std::string>{"B.chbNichtReduzVk=1", "B.chbReduzVk=1",
+                                        "B.chbReduzVkIGRS=1", "B.chbReduzVkIKRS=0"}));
     BoxWerte op = Vorgaben("SumSelOPBox");
     op["chbOPTypen"] = "BONUS=1,KREDIT=0";
     op["chbBonusNichtAbg"] = "1";
@@ -63,7 +68,8 @@ TEST(BoxSchemaTest, CheckGroupsAndOpenItemTypes) {
     EXPECT_EQ(Vorgaben("SumSelOPBox")["chbOPTypen"].find("=1"), std::string::npos);
     BoxWerte grid = Vorgaben("GPSelMerkmBox");
     grid["grdMerkmale"] = "Farbe=,Typ=<gefüllt>";
-    EXPECT_EQ(Zeilen("GPSelMerkmBox", grid), (std::vector<std::string>{"B.grdMerkmale=Typ=<gefüllt>"}));
+    EXPECT_EQ(Zeilen("GPSelMerkmBox", grid),
+              (std::vector<std::string>{"B.grdMerkmale=Typ=<gefüllt>"}));
 }
 
 TEST(BoxTransferTest, SalesBoxesFillTheirFilterFields) {
@@ -161,13 +167,13 @@ TEST(BoxTransferTest, CustomerBoxes) {
 
     BoxWerte erw = Vorgaben("GPSelErwBox");
     erw["cmbKundeStatus"] = "nur passive Kunden";
-    erw["chbWerbungJa"] = "0";      // only "nein" checked
+    erw["chbWerbungJa"] = "0";        // only "nein" checked
     erw["chbSerienbriefNein"] = "0";  // only "ja" checked
     erw["chbEmailNein"] = "0";
-    erw["chbEmailJa"] = "0";          // neither: no criterion
+    erw["chbEmailJa"] = "0";  // neither: no criterion
     erw["chbAuchAnonymeKunden"] = "1";
     erw["cmbBereich"] = "Kundennummer";
-    erw["edtBereichBis"] = "500";     // empty from-bound stays open
+    erw["edtBereichBis"] = "500";  // empty from-bound stays open
     FilterAusBox("GPSelErwBox", erw, f);
     EXPECT_EQ(f.GPFilter.Status, 1);
     EXPECT_EQ(f.GPFilter.Werbung, 0);

@@ -191,6 +191,60 @@ void SuiteFixture::Bonus(int rnr, int lnr, int snr, const TIntPair& kunde, int l
                   {"STATUS", status}});
 }
 
+namespace {
+
+void BonusFelder(kis::store::TQEL_DBFile& f, const BonusDaten& b, const TIntPair& mandant) {
+    f.ClearRecord();
+    f.Feld("RNR").SetWert(b.rnr);
+    f.Feld("LNR").SetWert(b.lnr);
+    f.Feld("SNR").SetWert(b.snr);
+    f.Feld("MANDANT").SetWert(mandant);
+    f.Feld("PROGRAMMID").SetWert(b.programmId);
+    f.Feld("PROGRAMM").SetWert(b.programm);
+    f.Feld("KUNDE").SetWert(b.kunde);
+    f.Feld("ART").SetWert(b.art);
+    f.Feld("DATUM").SetWert(double(b.datum));
+    f.Feld("WERT").SetWert(b.wert);
+    f.Feld("BASISWERT").SetWert(b.basis);
+    f.Feld("STATUS").SetWert(b.status);
+    f.Feld("GUELTIGBIS").SetWert(double(b.gueltigBis));
+    f.Feld("MINUMSATZ").SetWert(b.minUmsatz);
+    f.Feld("TEXT").SetWert(b.text);
+}
+
+}  // namespace
+
+void SuiteFixture::GespeicherterBonus(const BonusDaten& b) {
+    kis::store::TQEL_DBFile bonus("BONUS");
+    bonus.OpenOut();
+    BonusFelder(bonus, b, AktMandant());
+    db_->Begin();
+    try {
+        bonus.Insert();
+        db_->Commit();
+    } catch (...) {
+        db_->Rollback();
+        throw;
+    }
+    Row("DIENST", {{"RNR", b.rnr},
+                   {"LNR", b.lnr},
+                   {"SNR", b.snr},
+                   {"STATUS", b.status},
+                   {"VERWENDET", b.verwendet},
+                   {"VERWREF", b.verwRef}});
+}
+
+void SuiteFixture::TemporaererBonus(const BonusDaten& b) {
+    const std::string name = kis::store::WorkFileName("BONUTMP.");
+    kis::store::TQEL_DBFile tmp("BONUTMP");
+    tmp.SetFileNameRel(name);
+    if (std::filesystem::exists(std::filesystem::path(kis::store::WorkDir()) / name)) tmp.OpenOut();
+    else tmp.OpenNew();
+    BonusFelder(tmp, b, AktMandant());
+    tmp.Insert();
+    tmp.Close();
+}
+
 void SuiteFixture::Konto(const std::string& konto, int kontoArt, int zmIndex) {
     Row("KONTO", {{"MANDANT", AktMandant()},
                   {"KONTO", konto},

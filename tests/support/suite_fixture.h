@@ -32,6 +32,24 @@ struct Pos {
     std::string bonus1art;
 };
 
+// A bonus in the bonus file (with its service record) or in the run's temporary bonus file.
+struct BonusDaten {
+    int rnr = 0, lnr = 0, snr = 0;
+    TIntPair kunde;
+    std::string programmId = "BONUSUMSA";
+    std::string programm = "Umsatz";
+    std::string art;  // "BM" for manual grants
+    TDateTime datum = 0;
+    double wert = 0;   // the bonus
+    double basis = 0;  // the sales value that earned it
+    std::string status = "O";
+    TDateTime gueltigBis = 0;
+    double minUmsatz = 0;
+    std::string text;       // text block: one line per document
+    std::string verwendet;  // used-mark of the service record
+    std::string verwRef;    // usage reference "%.4d%.9d"
+};
+
 class SuiteFixture {
 public:
     // Creates the database with client company 1/0 ("M1") as the current one; in memory, or
@@ -75,6 +93,10 @@ public:
                         int belegLnr, int belegRnr);
     void Bonus(int rnr, int lnr, int snr, const TIntPair& kunde, int laenge,
                const std::string& status = "O");
+    // A stored bonus: bonus record and service record.
+    void GespeicherterBonus(const BonusDaten& b);
+    // A bonus of the run's temporary bonus file ("BONUTMP." + process id), created on first use.
+    void TemporaererBonus(const BonusDaten& b);
     void Konto(const std::string& konto, int kontoArt, int zmIndex);
     void Zahlungsmittel(int nr, const std::string& kuerzel, int selektorArt,
                         const std::string& konto);

@@ -14,17 +14,34 @@ namespace fs = std::filesystem;
 
 namespace kis::demo_test {
 
-RunResult RunDemo(const std::string& args) {
-    const fs::path exe = fs::read_symlink("/proc/self/exe").parent_path() / "kis-demo";
-    const fs::path errFile = fs::temp_directory_path() / ("kis-demo-err-" + std::to_string(::getpid()));
-    const std::string cmd = "'" + exe.string() + "' --quiet " + args + " 2>'" + errFile.string() + "'";
-    const int status = std::system(cmd.c_str());
-    std::ifstream in(errFile);
-    std::stringstream err;
-    err << in.rdbuf();
-    fs::remove(errFile);
-    return {WIFEXITED(status) ? WEXITSTATUS(status) : -1, err.str()};
+namespace {
+
+std::string ReadAll(const fs::path& p) {
+    std::ifstream in(p);
+    std::stringstream s;
+    s << in.rdbuf();
+    return s.str();
 }
+
+}  // namespace
+
+RunResult RunTool(const std::string& tool, const std::string& args, const std::string& dir) {
+    static int counter = 0;
+    const fs::path exe = fs::read_symlink("/proc/self/exe").parent_path() / tool;
+    const std::string stem = tool + "-" + std::to_string(::getpid()) + "-" + std::to_string(++counter);
+    const fs::path errFile = fs::temp_directory_path() / (stem + ".err");
+    const fs::path outFile = fs::temp_directory_path() / (stem + ".out");
+    const std::string cd = dir.empty() ? "" : "cd '" + dir + "' && ";
+    const std::string cmd = cd + "'" + exe.string() + "' " + args + " >'" + outFile.string() +
+                            "' 2>'" + errFile.string() + "'";
+    const int status = std::system(cmd.c_str());
+    RunResult r{WIFEXITED(status) ? WEXITSTATUS(status) : -1, ReadAll(errFile), ReadAll(outFile)};
+    fs::remove(errFile);
+    fs::remove(outFile);
+    return r;
+}
+
+RunResult RunDemo(const std::string& args) { return RunTool("kis-demo", "--quiet " + args); }
 
 TempFolder::TempFolder() {
     static int counter = 0;

@@ -10,9 +10,13 @@ namespace kis::demo_test {
 struct RunResult {
     int exitCode;
     std::string err;
+    std::string out;
 };
 
-// Runs kis-demo with the given arguments (already quoted where needed).
+// Runs a tool built next to the test binary (kis-demo, kis-import, kis-eval) with the given
+// arguments (already quoted where needed), in `dir` when given.
+RunResult RunTool(const std::string& tool, const std::string& args, const std::string& dir = {});
+// Runs kis-demo --quiet with the given arguments.
 RunResult RunDemo(const std::string& args);
 
 // A fresh, empty folder for one test; removed by the destructor.

@@ -8,6 +8,7 @@
 #include <sstream>
 #include <string>
 
+#include "platform/services/form_store.h"
 #include "support/suite_fixture.h"
 
 namespace fs = std::filesystem;
@@ -139,3 +140,39 @@ TEST_F(EvalCliTest, RefusesBadInputBeforeRunning) {
 }
 
 }  // namespace
+
+// A mask saved in "Selektion und Auswertung": the window keeps the box visibility, each box
+// its values, all under the mask slot of customer mode.
+TEST_F(EvalCliTest, StoredMaskSelectsThroughTheBoxesItShows) {
+    using kis::services::FormStore;
+    FormStore({"GPSELADR", "DEU", "SELKNDUM", "0"}).Store("Woche", {{"edtName.Text", "Alb"}});
+    FormStore({"MEROVA", "DEU", "SELKNDUM", "0"}).Store("Woche", {{"GPSelAdrBox.Visible", "1"}});
+    auto r = Eval(fx.Dir(), db + " --maske=Woche");
+    ASSERT_EQ(0, r.status) << r.err;
+    EXPECT_NE(std::string::npos, r.out.find("\n1/0;"));
+    EXPECT_EQ(std::string::npos, r.out.find("\n2/0;"));
+
+    // The same mask with the address box hidden selects by nothing.
+    FormStore({"MEROVA", "DEU", "SELKNDUM", "0"}).Store("Woche", {{"GPSelAdrBox.Visible", "0"}});
+    r = Eval(fx.Dir(), db + " --maske=Woche");
+    ASSERT_EQ(0, r.status) << r.err;
+    EXPECT_NE(std::string::npos, r.out.find("\n2/0;"));
+
+    // A negated name keeps everybody else.
+    FormStore({"GPSELADR", "DEU", "SELKNDUM", "0"}).Store("Nicht", {{"edtName.Text", "Alb"}, {"lblTxtName.Negated", "1"}});
+    FormStore({"MEROVA", "DEU", "SELKNDUM", "0"}).Store("Nicht", {{"VkSelBonBox.Visible", "0"}});
+    r = Eval(fx.Dir(), db + " --maske=Nicht");
+    ASSERT_EQ(0, r.status) << r.err;
+    EXPECT_EQ(std::string::npos, r.out.find("\n1/0;"));
+    EXPECT_NE(std::string::npos, r.out.find("\n2/0;"));
+
+    // Masks of bonus mode are not masks of this road; a mask and a filter file exclude
+    // each other.
+    FormStore({"MEROVA", "DEU", "SELBONUS", "0"}).Store("Bonus", {{"GPSelAdrBox.Visible", "1"}});
+    const fs::path f = Datei("m.txt", "FBonSumMin=1\n");
+    for (const std::string& args : {db + " --maske=Bonus", db + " --maske=", db + " --maske=Woche --filter='" + f.string() + "'"}) {
+        const auto e = Eval(fx.Dir(), args);
+        EXPECT_EQ(2, e.status) << args;
+        EXPECT_TRUE(e.out.empty()) << args;
+    }
+}

@@ -13,6 +13,7 @@
 #include "machine.h"
 #include "measure.h"
 #include "options.h"
+#include "overview_bench.h"
 #include "report.h"
 
 int main(int argc, char** argv) {
@@ -31,6 +32,7 @@ int main(int argc, char** argv) {
     }
     if (o.child == "eval") return RunEvaluationChild(o);
     if (o.child == "anchor") return RunAnchorChild(o);
+    if (o.overview) return RunOverviewBench(o, argc, argv);
 
     std::vector<SizeMeasurement> all;
     std::FILE* csv = nullptr;

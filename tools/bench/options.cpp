@@ -10,7 +10,10 @@ const char* const kUsage =
     "  Misst die Auswertung (leerer Filter, typischer Filter) gegen eine SQL-Summenabfrage\n"
     "  auf Demodatenbanken, die in ORDNER angelegt oder wiederverwendet werden.\n"
     "  --quick     nur die Größe medium\n"
-    "  --repeat=N  Runden je Größe (mindestens 3, Median wird berichtet)\n";
+    "  --repeat=N  Runden je Größe (mindestens 3, Median wird berichtet)\n"
+    "  --overview  misst statt der Auswertung das Öffnen und Sortieren der Übersichtsliste\n"
+    "              nach einer Auswertung mit leerem Filter (--show: Fenster bleibt offen,\n"
+    "              --pdf=DATEI: druckt die Übersicht außerdem in eine PDF-Datei)\n";
 
 namespace {
 
@@ -45,6 +48,12 @@ bool ParseOptions(const std::vector<std::string>& args, BenchOptions& out, std::
         bool ok = true;
         if (name == "--quick" && !hasValue) {
             out.sizes = {"medium"};
+        } else if (name == "--overview" && !hasValue) {
+            out.overview = true;
+        } else if (name == "--pdf" && hasValue && !value.empty()) {
+            out.pdf = value;
+        } else if (name == "--show" && !hasValue) {
+            out.show = true;
         } else if (name == "--dir" && hasValue && !value.empty()) {
             out.dir = value;
         } else if (name == "--sizes" && hasValue) {

@@ -15,6 +15,12 @@ struct BenchOptions {
     int repeat = 3;                   // rounds of the three alternating runs
     std::string csv;                  // optional: every single run as a CSV line
 
+    // --overview: open and sort times of the overview window instead of the evaluation;
+    // --show keeps the window open for a person (needs a display).
+    bool overview = false;
+    bool show = false;
+    std::string pdf;  // --pdf=FILE: also print the overview into this PDF file
+
     // Child mode: "eval" or "anchor", with the database and (eval) the filter.
     std::string child;
     std::string db;

@@ -8,6 +8,7 @@
 #include "platform/base/datetime.h"
 #include "platform/bonus/beta_programm.h"
 #include "rng.h"
+#include "suite_basics.h"
 #include "table.h"
 
 namespace kis::demo {
@@ -180,64 +181,6 @@ void WriteArticles(DemoModel& m, Rng& rng) {
     }
 }
 
-void WriteAccountsAndPaymentMeans() {
-    Table t("KONTO");
-    for (TIntPair mandant : {kMandant1, kMandant2})
-        for (const auto& a : kAccounts) {
-            t.Clear();
-            t.F("MANDANT").SetWert(mandant);
-            t.F("KONTO").SetWert(a.code);
-            t.F("BEZEICHNUNG").SetWert(a.text);
-            t.F("KONTOART").SetWert(a.kind);
-            t.F("ZMINDEX").SetWert(a.zmIndex);
-            t.Insert();
-        }
-    Table z("ZAHLUNGSMITTEL");
-    for (const auto& p : kUserPaymentMeans) {
-        z.Clear();
-        z.F("NR").SetWert(p.nr);
-        z.F("KUERZEL").SetWert(p.code);
-        z.F("BEZEICHNUNG").SetWert(p.text);
-        z.F("SELEKTORART").SetWert(p.selector);
-        z.F("VARIANTE").SetWert(p.variant);
-        z.F("KONTO").SetWert(p.account);
-        z.Insert();
-    }
-}
-
-void WriteSettings() {
-    Table p("PARAMETER");
-    const std::pair<const char*, const char*> params[] = {
-        {"MANDKUND", "N"}, {"BONUNUAB", "J"}, {"BONUAUAB", "N"}};
-    for (const auto& [name, value] : params) {
-        p.Clear();
-        p.F("NAME").SetWert(name);
-        p.F("WERT").SetWert(value);
-        p.Insert();
-    }
-    Table s("EINSTELLUNG");
-    const std::pair<const char*, const char*> system[] = {
-        {"RTYP", "1"}, {"RID", "1"}, {"KUNDENKENNUNG", ""}, {"LAND", "D"}};
-    for (const auto& [name, value] : system) {
-        s.Clear();
-        s.F("MASKE").SetWert("SYSTEM");
-        s.F("NAME").SetWert(name);
-        s.F("WERT").SetWert(value);
-        s.Insert();
-    }
-    Table md("MERKMALDEF");
-    const std::pair<const char*, const char*> defs[] = {
-        {"ABC", "ABC-Klassifizierung"}, {"INTERESSE", "Interessengebiet"},
-        {"KARTE", "Kundenkarte ausgegeben"}, {"NEWSLETTER", "Newsletter abonniert"},
-        {"STAMMKUNDE", "Stammkunde"}};
-    for (const auto& [name, text] : defs) {
-        md.Clear();
-        md.F("NAME").SetWert(name);
-        md.F("BESCHREIBUNG").SetWert(text);
-        md.Insert();
-    }
-}
-
 // Rules and programmes go through the programme store, so the demo holds exactly what the
 // editor writes: main record, content lines and, for programmes, the selection record.
 void WriteProgrammes() {
@@ -277,7 +220,8 @@ void WriteMasterData(DemoModel& m) {
     WriteSuppliers(m);
     WriteSeasons(m);
     WriteArticles(m, rng);
-    WriteAccountsAndPaymentMeans();
+    WriteAccounts({kMandant1, kMandant2});
+    WritePaymentMeans();
     WriteSettings();
     WriteProgrammes();
 }

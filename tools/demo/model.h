@@ -7,6 +7,7 @@
 #include <unordered_map>
 #include <vector>
 
+#include "document_rows.h"
 #include "platform/base/keys.h"
 #include "sizes.h"
 
@@ -95,8 +96,5 @@ struct DemoModel {
 
 // The voucher sold in a document: (branch, running number of the document).
 inline TIntPair VoucherOf(const PlannedDoc& d) { return {d.branch, d.lnr}; }
-
-// "%.4d%.9d" of a number pair (reference texts and usage references).
-std::string RefText(int left, int right);
 
 }  // namespace kis::demo

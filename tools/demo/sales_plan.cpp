@@ -96,12 +96,6 @@ const Branch& DemoModel::BranchByNr(int nr) const {
     return branches.front();
 }
 
-std::string RefText(int left, int right) {
-    char buf[32];
-    std::snprintf(buf, sizeof buf, "%.4d%.9d", left, right);
-    return buf;
-}
-
 void PlanDocuments(DemoModel& m) {
     Rng rng(MixSeed(m.seed, kPlanStream));
     const WeightedPool pool1 = PoolOf(m, true), pool2 = PoolOf(m, false);

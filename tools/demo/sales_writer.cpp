@@ -3,6 +3,7 @@
 #include <cmath>
 
 #include "catalog.h"
+#include "document_rows.h"
 #include "platform/store/booking.h"
 #include "rng.h"
 #include "sales_plan.h"
@@ -39,48 +40,18 @@ private:
     void OpenItem(const PlannedDoc& d, TIntPair mandant, TIntPair customer, const char* table,
                   bool open, int64_t first, int64_t second, int snr = 0);
     void Transaction(const PlannedDoc& d, TIntPair mandant, TIntPair customer, int64_t total);
+    DocumentHead Head(const PlannedDoc& d, TIntPair mandant, TIntPair customer) const;
 
     const DemoModel& m_;
     Rng rng_;
     std::vector<Position> pos_;
-    int zmPos_ = 0, guvPos_ = 0;
 
-    Table lfnr_{"LFNR"};
-    TDatenfeld &lMandant = lfnr_.F("MANDANT"), &lCustomer = lfnr_.F("KUNDE"),
-               &lKind = lfnr_.F("BELEGART"), &lBelegLnr = lfnr_.F("BELEGLNR"),
-               &lBelegRnr = lfnr_.F("BELEGRNR"), &lRnr = lfnr_.F("RNR"), &lLnr = lfnr_.F("LNR"),
-               &lDate = lfnr_.F("DATUM"), &lSum = lfnr_.F("SUMME");
-    Table lst_{"LST"};
-    TDatenfeld &pMandant = lst_.F("MANDANT"), &pRnr = lst_.F("RNR"), &pLnr = lst_.F("LNR"),
-               &pPos = lst_.F("POSNR"), &pKind = lst_.F("ART"), &pDate = lst_.F("DATUM"),
-               &pBranch = lst_.F("FILIALE"), &pArticle = lst_.F("ARTIKELNR"),
-               &pSize = lst_.F("GROESSE"), &pVkkz = lst_.F("VKKZ"), &pIst = lst_.F("ISTVK"),
-               &pSoll = lst_.F("SOLLVK"), &pRedSoll = lst_.F("REDSOLLVK"),
-               &pDiscount = lst_.F("NACHLASS"), &pQuantity = lst_.F("MENGE"),
-               &pMark1Kind = lst_.F("BONUS1ART"), &pMark1 = lst_.F("BONUS1"),
-               &pMark2Kind = lst_.F("BONUS2ART"), &pMark2 = lst_.F("BONUS2");
-    Table zm_{"ZM"};
-    TDatenfeld &zMandant = zm_.F("MANDANT"), &zRnr = zm_.F("RNR"), &zLnr = zm_.F("LNR"),
-               &zPos = zm_.F("POSNR"), &zCode = zm_.F("ZMKZ"), &zAccount = zm_.F("KONTO"),
-               &zAmount = zm_.F("BETRAG"), &zKind = zm_.F("ART"), &zVoucher = zm_.F("GUTSCHEINNR"),
-               &zDate = zm_.F("DATUM");
-    Table guv_{"GUV"};
-    TDatenfeld &gMandant = guv_.F("MANDANT"), &gRnr = guv_.F("RNR"), &gLnr = guv_.F("LNR"),
-               &gPos = guv_.F("POSNR"), &gAccount = guv_.F("KONTO"), &gAmount = guv_.F("BETRAG"),
-               &gDate = guv_.F("DATUM");
-    Table op_{"OP"};
-    TDatenfeld &oMandant = op_.F("MANDANT"), &oCustomer = op_.F("KUNDE"), &oTable = op_.F("TABELLE"),
-               &oStatus = op_.F("STATUS"), &oDate = op_.F("DATUM"), &oFirst = op_.F("BETRAG1"),
-               &oSecond = op_.F("BETRAG2"), &oRnr = op_.F("RNR"), &oLnr = op_.F("LNR"),
-               &oSnr = op_.F("SNR"), &oRef = op_.F("REFTEXT");
+    DocumentRows rows_;
     Table atk_{"ATK"};
     TDatenfeld &aMandant = atk_.F("MANDANT"), &aPhase = atk_.F("PHASE"), &aParty1 = atk_.F("PARTEI1"),
                &aParty2 = atk_.F("PARTEI2"), &aRnr = atk_.F("RNR"), &aLnr = atk_.F("LNR"),
                &aNr1 = atk_.F("NR1"), &aNr2 = atk_.F("NR2"), &aBelegLnr = atk_.F("BELEGLNR"),
                &aBelegRnr = atk_.F("BELEGRNR"), &aDate = atk_.F("DATUM");
-    Table kv_{"KV"};
-    TDatenfeld &kMandant = kv_.F("MANDANT"), &kBranch = kv_.F("FILIALE"), &kDate = kv_.F("DATUM"),
-               &kFirst = kv_.F("ERSTNR"), &kLast = kv_.F("LETZTNR");
 };
 
 void SalesWriter::Document(int32_t index) {
@@ -97,17 +68,7 @@ void SalesWriter::Document(int32_t index) {
         return;
     }
     ++counts.documents;
-    lfnr_.Clear();
-    lMandant.SetWert(mandant);
-    lCustomer.SetWert(customer);
-    lKind.SetWert(KindCode(d.kind));
-    lBelegLnr.SetWert(int(d.branch));
-    lBelegRnr.SetWert(d.number);
-    lRnr.SetWert(int(d.branch));
-    lLnr.SetWert(d.lnr);
-    lDate.SetWert(d.day + pos_.front().time);
-    lSum.SetWert(Euro(total));
-    lfnr_.Insert();
+    rows_.Index(Head(d, mandant, customer), total);
     if (d.kind != DocKind::Receipt && d.kind != DocKind::Invoice) return;
 
     Payments(d, mandant, total);
@@ -124,43 +85,45 @@ void SalesWriter::Document(int32_t index) {
                  int64_t(d.voucherValue) * 100, pos_.back().posnr);
 }
 
+DocumentHead SalesWriter::Head(const PlannedDoc& d, TIntPair mandant, TIntPair customer) const {
+    DocumentHead h;
+    h.mandant = mandant;
+    h.customer = customer;
+    h.kind = KindCode(d.kind);
+    h.branch = d.branch;
+    h.lnr = d.lnr;
+    h.number = d.number;
+    h.date = d.day + pos_.front().time;
+    return h;
+}
+
 void SalesWriter::Positions(int32_t index, const PlannedDoc& d, TIntPair mandant) {
     const auto marks = m_.marks.find(index);
+    const DocumentHead head = Head(d, mandant, {});
+    PositionRow row;
     for (const auto& p : pos_) {
-        lst_.Clear();
-        pMandant.SetWert(mandant);
-        pRnr.SetWert(int(d.branch));
-        pLnr.SetWert(d.lnr);
-        pPos.SetWert(p.posnr);
-        pKind.SetWert(p.kind);
-        pDate.SetWert(d.day + p.time);
-        pBranch.SetWert(int(d.branch));
-        pArticle.SetWert(p.article);
-        pSize.SetWert(p.size);
-        pVkkz.SetWert(p.vkkz);
-        pIst.SetWert(Euro(p.ist));
-        pSoll.SetWert(Euro(p.soll));
-        pRedSoll.SetWert(Euro(p.redSoll));
-        pDiscount.SetWert(Euro(p.discount));
-        pQuantity.SetWert(p.quantity);
+        row.posnr = p.posnr;
+        row.kind = p.kind;
+        row.article = p.article;
+        row.size = p.size;
+        row.vkkz = p.vkkz;
+        row.ist = p.ist;
+        row.soll = p.soll;
+        row.redSoll = p.redSoll;
+        row.discount = p.discount;
+        row.quantity = p.quantity;
+        row.date = d.day + p.time;
         // Bonus marks on every position that earns a bonus (sold vouchers do not).
-        if (marks != m_.marks.end() && p.kind[0] != 'G') {
-            if (marks->second.ref[0].IsDefined()) {
-                pMark1Kind.SetWert("BN");
-                pMark1.SetWert(marks->second.ref[0]);
-            }
-            if (marks->second.ref[1].IsDefined()) {
-                pMark2Kind.SetWert("BN");
-                pMark2.SetWert(marks->second.ref[1]);
-            }
-        }
-        lst_.Insert();
+        const bool marked = marks != m_.marks.end() && p.kind[0] != 'G';
+        row.bonus1 = marked ? marks->second.ref[0] : TInt32Trio();
+        row.bonus2 = marked ? marks->second.ref[1] : TInt32Trio();
+        rows_.Position(head, row);
         ++counts.positions;
     }
 }
 
 void SalesWriter::Payments(const PlannedDoc& d, TIntPair mandant, int64_t total) {
-    zmPos_ = guvPos_ = 0;
+    rows_.StartDocument();
     int64_t goods = total;
     if (d.flags & kSellsVoucher) {
         goods -= int64_t(d.voucherValue) * 100;
@@ -204,49 +167,18 @@ void SalesWriter::Payments(const PlannedDoc& d, TIntPair mandant, int64_t total)
 // One payment record and its ledger booking; a negative amount is paid out (kind "S").
 void SalesWriter::Payment(const PlannedDoc& d, TIntPair mandant, const PaymentCode& code,
                           int64_t cents, const std::string& voucher) {
-    zm_.Clear();
-    zMandant.SetWert(mandant);
-    zRnr.SetWert(int(d.branch));
-    zLnr.SetWert(d.lnr);
-    zPos.SetWert(++zmPos_);
-    zCode.SetWert(code.code);
-    zAccount.SetWert(code.account);
-    zAmount.SetWert(Euro(std::llabs(cents)));
-    zKind.SetWert(cents < 0 ? "S" : "Z");
-    zVoucher.SetWert(voucher);
-    zDate.SetWert(d.day + pos_.front().time);
-    zm_.Insert();
+    rows_.Payment(Head(d, mandant, {}), code.code, code.account, cents, voucher);
     ++counts.payments;
-    Ledger(d, mandant, code.account, cents);
 }
 
 void SalesWriter::Ledger(const PlannedDoc& d, TIntPair mandant, const char* account, int64_t cents) {
-    guv_.Clear();
-    gMandant.SetWert(mandant);
-    gRnr.SetWert(int(d.branch));
-    gLnr.SetWert(d.lnr);
-    gPos.SetWert(++guvPos_);
-    gAccount.SetWert(account);
-    gAmount.SetWert(Euro(cents));
-    gDate.SetWert(d.day + pos_.front().time);
-    guv_.Insert();
+    rows_.Ledger(Head(d, mandant, {}), account, cents);
 }
 
 void SalesWriter::OpenItem(const PlannedDoc& d, TIntPair mandant, TIntPair customer,
                            const char* table, bool open, int64_t first, int64_t second, int snr) {
-    op_.Clear();
-    oMandant.SetWert(mandant);
-    oCustomer.SetWert(customer);
-    oTable.SetWert(table);
-    oStatus.SetWert(open ? "O" : "A");
-    oDate.SetWert(double(d.day));
-    oFirst.SetWert(Euro(first));
-    oSecond.SetWert(Euro(second));
-    oRnr.SetWert(int(d.branch));
-    oLnr.SetWert(d.lnr);
-    oSnr.SetWert(snr);
-    oRef.SetWert(RefText(d.branch, d.number));
-    op_.Insert();
+    rows_.OpenItem(mandant, customer, table, open, double(d.day), first, second, d.branch, d.lnr,
+                   snr, RefText(d.branch, d.number));
 }
 
 void SalesWriter::Transaction(const PlannedDoc& d, TIntPair mandant, TIntPair customer, int64_t total) {
@@ -279,13 +211,7 @@ void SalesWriter::Transaction(const PlannedDoc& d, TIntPair mandant, TIntPair cu
 }
 
 void SalesWriter::DayClosing(TIntPair mandant, int branch, int day, int first, int last) {
-    kv_.Clear();
-    kMandant.SetWert(mandant);
-    kBranch.SetWert(branch);
-    kDate.SetWert(double(day));
-    kFirst.SetWert(first);
-    kLast.SetWert(last);
-    kv_.Insert();
+    rows_.DayClosing(mandant, branch, day, first, last);
 }
 
 }  // namespace

@@ -27,14 +27,16 @@ bool FilterAusMaske(const std::string& maskeName, TMerovaFilter& filter, std::st
     std::map<std::string, std::vector<std::string>> schluessel;
     TFilialTabelle filialen;
     filialen.Laden(ORVProgramm().GetAktMandant());
-    for (const TFiliale& f : filialen.Filialen()) schluessel["chbFilialen"].push_back(std::to_string(f.Nr));
+    for (const TFiliale& f : filialen.Filialen())
+        schluessel["chbFilialen"].push_back(std::to_string(f.Nr));
     schluessel["grdMerkmale"] = TGpMerkmale::Definitionen();
     schluessel["grdNummern"] = TGpMerkmale::NummernArten();
 
     for (const std::string& box : selbox::BoxNamen()) {
         const auto it = sichtbarkeit.find(box + ".Visible");
-        const bool sichtbar = box != "SumSelEVBox" &&
-                              (it == sichtbarkeit.end() ? selbox::StandardSichtbar(box) : it->second == "1");
+        const bool sichtbar =
+            box != "SumSelEVBox" &&
+            (it == sichtbarkeit.end() ? selbox::StandardSichtbar(box) : it->second == "1");
         if (!sichtbar) continue;
         const selbox::BoxSchema* schema = selbox::SchemaFuer(box);
         services::FormStore store({schema->programm, "DEU", kSlot, "0"});

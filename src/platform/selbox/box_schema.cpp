@@ -20,11 +20,13 @@ const Control* BoxSchema::Find(const std::string& name) const {
 
 namespace {
 
-bool IstListe(ControlArt art) { return art == ControlArt::CheckList || art == ControlArt::Grid; }
+bool IstListe(ControlArt art) {
+    return art == ControlArt::CheckList || art == ControlArt::Grid;
+}
 
-std::vector<std::string> SchluesselVon(const Control& c,
-                                       const std::map<std::string, std::vector<std::string>>& schluessel,
-                                       bool& bekannt) {
+std::vector<std::string> SchluesselVon(
+    const Control& c, const std::map<std::string, std::vector<std::string>>& schluessel,
+    bool& bekannt) {
     const auto it = schluessel.find(c.name);
     if (it != schluessel.end()) {
         bekannt = true;
@@ -43,7 +45,8 @@ std::string ListeMit(const std::vector<std::string>& keys, const std::string& we
 
 }  // namespace
 
-BoxWerte BoxSchema::Vorgaben(const std::map<std::string, std::vector<std::string>>& schluessel) const {
+BoxWerte BoxSchema::Vorgaben(
+    const std::map<std::string, std::vector<std::string>>& schluessel) const {
     BoxWerte w;
     for (const Control& c : controls) {
         if (IstListe(c.art)) {
@@ -63,12 +66,20 @@ std::vector<std::string> BoxSchema::MaskenProperties() const {
     for (const Control& c : controls) {
         if (!c.maske) continue;
         switch (c.art) {
-        case ControlArt::Edit:
-        case ControlArt::Combo: out.push_back(c.name + ".Text"); break;
-        case ControlArt::Check: out.push_back(c.name + ".Checked"); break;
-        case ControlArt::NegLabel: out.push_back(c.name + ".Negated"); break;
-        case ControlArt::CheckList:
-        case ControlArt::Grid: out.push_back(c.holder + ".Items"); break;
+            case ControlArt::Edit:
+            case ControlArt::Combo:
+                out.push_back(c.name + ".Text");
+                break;
+            case ControlArt::Check:
+                out.push_back(c.name + ".Checked");
+                break;
+            case ControlArt::NegLabel:
+                out.push_back(c.name + ".Negated");
+                break;
+            case ControlArt::CheckList:
+            case ControlArt::Grid:
+                out.push_back(c.holder + ".Items");
+                break;
         }
     }
     return out;
@@ -146,7 +157,8 @@ bool Abweichend(const BoxSchema& schema, const BoxWerte& w, const std::string& n
     const Control* c = schema.Find(name);
     const std::string v = Trim(Wert(w, name));
     if (c && c->art == ControlArt::Combo && !c->items.empty()) return v != Trim(c->items.front());
-    if (c && (c->art == ControlArt::Check || c->art == ControlArt::NegLabel)) return v != c->vorgabe;
+    if (c && (c->art == ControlArt::Check || c->art == ControlArt::NegLabel))
+        return v != c->vorgabe;
     return !v.empty();
 }
 
@@ -179,40 +191,42 @@ std::vector<std::string> ChangedItems(const BoxSchema& schema, const BoxWerte& w
     for (const Gruppe& g : schema.gruppen) {
         const bool negiert = !g.label.empty() && Wert(werte, g.label) == "1";
         switch (g.art) {
-        case GruppenArt::LabelEingaben: {
-            bool geaendert = negiert;
-            for (const auto& c : g.controls) geaendert = geaendert || Abweichend(schema, werte, c);
-            if (!geaendert) break;
-            labelZeile(g);
-            for (const auto& c : g.controls) zeile(c, Wert(werte, c));
-            break;
-        }
-        case GruppenArt::ChecksNichtAlle: {
-            bool einer = false;
-            for (const auto& c : g.controls) einer = einer || Wert(werte, c) != "1";
-            if (!einer) break;
-            for (const auto& c : g.controls) zeile(c, Wert(werte, c) == "1" ? "1" : "0");
-            break;
-        }
-        case GruppenArt::CheckGesetzt:
-            if (Wert(werte, g.controls.front()) == "1") zeile(g.controls.front(), "1");
-            break;
-        case GruppenArt::ListeMitNull:
-        case GruppenArt::ListeMitEins: {
-            const std::string& liste = g.controls.front();
-            const bool an = g.art == GruppenArt::ListeMitNull ? negiert || ListeHat(Wert(werte, liste), "0")
-                                                              : ListeHat(Wert(werte, liste), "1");
-            if (!an) break;
-            labelZeile(g);
-            zeile(liste, Wert(werte, liste));
-            break;
-        }
-        case GruppenArt::GridGefuellt: {
-            const std::string& grid = g.controls.front();
-            const std::string gefuellt = GefuellteZeilen(Wert(werte, grid));
-            if (!gefuellt.empty()) zeile(grid, gefuellt);
-            break;
-        }
+            case GruppenArt::LabelEingaben: {
+                bool geaendert = negiert;
+                for (const auto& c : g.controls)
+                    geaendert = geaendert || Abweichend(schema, werte, c);
+                if (!geaendert) break;
+                labelZeile(g);
+                for (const auto& c : g.controls) zeile(c, Wert(werte, c));
+                break;
+            }
+            case GruppenArt::ChecksNichtAlle: {
+                bool einer = false;
+                for (const auto& c : g.controls) einer = einer || Wert(werte, c) != "1";
+                if (!einer) break;
+                for (const auto& c : g.controls) zeile(c, Wert(werte, c) == "1" ? "1" : "0");
+                break;
+            }
+            case GruppenArt::CheckGesetzt:
+                if (Wert(werte, g.controls.front()) == "1") zeile(g.controls.front(), "1");
+                break;
+            case GruppenArt::ListeMitNull:
+            case GruppenArt::ListeMitEins: {
+                const std::string& liste = g.controls.front();
+                const bool an = g.art == GruppenArt::ListeMitNull
+                                    ? negiert || ListeHat(Wert(werte, liste), "0")
+                                    : ListeHat(Wert(werte, liste), "1");
+                if (!an) break;
+                labelZeile(g);
+                zeile(liste, Wert(werte, liste));
+                break;
+            }
+            case GruppenArt::GridGefuellt: {
+                const std::string& grid = g.controls.front();
+                const std::string gefuellt = GefuellteZeilen(Wert(werte, grid));
+                if (!gefuellt.empty()) zeile(grid, gefuellt);
+                break;
+            }
         }
     }
     return out;
@@ -244,7 +258,8 @@ BoxWerte WerteAusMaske(const BoxSchema& schema, const services::FormProperties& 
         const std::string& text = it->second;
         while (start <= text.size()) {
             const auto end = text.find('\n', start);
-            const std::string line = text.substr(start, end == std::string::npos ? std::string::npos : end - start);
+            const std::string line =
+                text.substr(start, end == std::string::npos ? std::string::npos : end - start);
             const auto eq = line.find('=');
             if (eq != std::string::npos) {
                 const std::string key = Trim(line.substr(0, eq));
@@ -266,9 +281,11 @@ BoxWerte WerteAusMaske(const BoxSchema& schema, const services::FormProperties& 
         for (const std::string& k : keys) {
             const auto g = gespeichert.find(k);
             if (c.art == ControlArt::CheckList)
-                paare.push_back(k + "=" + (g != gespeichert.end() && Trim(g->second) == "1" ? "1" : "0"));
+                paare.push_back(k + "=" +
+                                (g != gespeichert.end() && Trim(g->second) == "1" ? "1" : "0"));
             else
-                paare.push_back(k + "=" + (g != gespeichert.end() ? Trim(g->second) : std::string()));
+                paare.push_back(k + "=" +
+                                (g != gespeichert.end() ? Trim(g->second) : std::string()));
         }
         w[c.name] = CommaText(paare);
     }

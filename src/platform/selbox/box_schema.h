@@ -29,19 +29,19 @@ enum class ControlArt {
 struct Control {
     std::string name;
     ControlArt art;
-    std::string vorgabe;          // value after Clear
-    bool maske = true;            // stored with masks
-    std::string holder;           // CheckList/Grid: the string holder of the mask ("strlZM")
+    std::string vorgabe;             // value after Clear
+    bool maske = true;               // stored with masks
+    std::string holder;              // CheckList/Grid: the string holder of the mask ("strlZM")
     std::vector<std::string> items;  // Combo: its items, the first is the default
 };
 
 enum class GruppenArt {
-    LabelEingaben,   // label negated or an input filled: label line, then every input
-    ChecksNichtAlle, // any of the check boxes unchecked: every check box
-    CheckGesetzt,    // the one check box checked: its line
-    ListeMitNull,    // label negated or any item "=0": label line (if any), then the list
-    ListeMitEins,    // any item "=1": label line (if any), then the list
-    GridGefuellt,    // any row has a value: the grid with its filled rows
+    LabelEingaben,    // label negated or an input filled: label line, then every input
+    ChecksNichtAlle,  // any of the check boxes unchecked: every check box
+    CheckGesetzt,     // the one check box checked: its line
+    ListeMitNull,     // label negated or any item "=0": label line (if any), then the list
+    ListeMitEins,     // any item "=1": label line (if any), then the list
+    GridGefuellt,     // any row has a value: the grid with its filled rows
 };
 
 struct Gruppe {

@@ -11,13 +11,21 @@ namespace {
 using A = ControlArt;
 using G = GruppenArt;
 
-Control E(const std::string& n, bool maske = true) { return {n, A::Edit, "", maske, "", {}}; }
-Control N(const std::string& n) { return {n, A::NegLabel, "0", true, "", {}}; }
-Control C(const std::string& n, bool an) { return {n, A::Check, an ? "1" : "0", true, "", {}}; }
+Control E(const std::string& n, bool maske = true) {
+    return {n, A::Edit, "", maske, "", {}};
+}
+Control N(const std::string& n) {
+    return {n, A::NegLabel, "0", true, "", {}};
+}
+Control C(const std::string& n, bool an) {
+    return {n, A::Check, an ? "1" : "0", true, "", {}};
+}
 Control L(const std::string& n, const std::string& holder, bool an) {
     return {n, A::CheckList, an ? "1" : "0", true, holder, {}};
 }
-Control R(const std::string& n, const std::string& holder) { return {n, A::Grid, "", true, holder, {}}; }
+Control R(const std::string& n, const std::string& holder) {
+    return {n, A::Grid, "", true, holder, {}};
+}
 Control K(const std::string& n, std::vector<std::string> items) {
     return {n, A::Combo, "", true, "", std::move(items)};
 }
@@ -26,7 +34,8 @@ Gruppe LE(const std::string& label, std::vector<std::string> eingaben) {
 }
 
 BoxSchema VkSelBon() {
-    return {"VkSelBonBox", "VKBONBOX",
+    return {"VkSelBonBox",
+            "VKBONBOX",
             {N("lblTxtDatum"), E("edtDatumVon"), E("edtDatumBis"), N("lblTxtFiliale"),
              L("chbFilialen", "strlFilialen", true), N("lblTxtBonSum"), E("edtBonSumMin"),
              E("edtBonSumMax"), N("lblTxtZM"), L("chbZM", "strlZM", true)},
@@ -37,29 +46,54 @@ BoxSchema VkSelBon() {
 }
 
 BoxSchema VkSelPos() {
-    return {"VkSelPosBox", "VKPOSBOX",
-            {N("lblTxtArtikelNr"), E("edtArtikelNr", false), N("lblTxtVarianten"), E("edtVarianten"),
-             N("lblTxtLieferant"), E("edtLieferant"), N("lblTxtSaison"), E("edtSaison"),
-             N("lblTxtVkKz"), E("edtVkKz"), N("lblTxtArtikelGru"), E("lblArtikelGru", false),
-             N("lblTxtIstVk"), E("edtIstVkMin"), E("edtIstVkMax"), C("chbNichtReduzVk", true),
-             C("chbReduzVk", true), C("chbReduzVkIGRS", true), C("chbReduzVkIKRS", true),
-             N("lblTxtNachlass"), E("edtNachlassMin"), E("edtNachlassMax"),
-             C("chbNichtBonusVerrechnet", true), C("chbBonusVerrechnet", true)},
-            {LE("lblTxtArtikelNr", {"edtArtikelNr"}), LE("lblTxtVarianten", {"edtVarianten"}),
-             LE("lblTxtLieferant", {"edtLieferant"}), LE("lblTxtSaison", {"edtSaison"}),
-             LE("lblTxtVkKz", {"edtVkKz"}), LE("lblTxtArtikelGru", {"lblArtikelGru"}),
+    return {"VkSelPosBox",
+            "VKPOSBOX",
+            {N("lblTxtArtikelNr"),
+             E("edtArtikelNr", false),
+             N("lblTxtVarianten"),
+             E("edtVarianten"),
+             N("lblTxtLieferant"),
+             E("edtLieferant"),
+             N("lblTxtSaison"),
+             E("edtSaison"),
+             N("lblTxtVkKz"),
+             E("edtVkKz"),
+             N("lblTxtArtikelGru"),
+             E("lblArtikelGru", false),
+             N("lblTxtIstVk"),
+             E("edtIstVkMin"),
+             E("edtIstVkMax"),
+             C("chbNichtReduzVk", true),
+             C("chbReduzVk", true),
+             C("chbReduzVkIGRS", true),
+             C("chbReduzVkIKRS", true),
+             N("lblTxtNachlass"),
+             E("edtNachlassMin"),
+             E("edtNachlassMax"),
+             C("chbNichtBonusVerrechnet", true),
+             C("chbBonusVerrechnet", true)},
+            {LE("lblTxtArtikelNr", {"edtArtikelNr"}),
+             LE("lblTxtVarianten", {"edtVarianten"}),
+             LE("lblTxtLieferant", {"edtLieferant"}),
+             LE("lblTxtSaison", {"edtSaison"}),
+             LE("lblTxtVkKz", {"edtVkKz"}),
+             LE("lblTxtArtikelGru", {"lblArtikelGru"}),
              LE("lblTxtIstVk", {"edtIstVkMin", "edtIstVkMax"}),
              LE("lblTxtNachlass", {"edtNachlassMin", "edtNachlassMax"}),
-             {G::ChecksNichtAlle, "", {"chbNichtReduzVk", "chbReduzVk", "chbReduzVkIGRS", "chbReduzVkIKRS"}},
+             {G::ChecksNichtAlle,
+              "",
+              {"chbNichtReduzVk", "chbReduzVk", "chbReduzVkIGRS", "chbReduzVkIKRS"}},
              {G::ChecksNichtAlle, "", {"chbNichtBonusVerrechnet", "chbBonusVerrechnet"}}}};
 }
 
 BoxSchema SumSelVk() {
-    return {"SumSelVkBox", "SUMVKBOX",
+    return {"SumSelVkBox",
+            "SUMVKBOX",
             {N("lblTxtSelSumMenge"), E("edtSelSumMengeMin"), E("edtSelSumMengeMax"),
              N("lblTxtSelSumWert"), E("edtSelSumWertMin"), E("edtSelSumWertMax"),
              C("chbBerechneGesamt", false), N("lblTxtGesSumMenge"), E("edtGesSumMengeMin"),
-             E("edtGesSumMengeMax"), N("lblTxtGesSumWert"), E("edtGesSumWertMin"), E("edtGesSumWertMax")},
+             E("edtGesSumMengeMax"), N("lblTxtGesSumWert"), E("edtGesSumWertMin"),
+             E("edtGesSumWertMax")},
             {LE("lblTxtSelSumMenge", {"edtSelSumMengeMin", "edtSelSumMengeMax"}),
              LE("lblTxtSelSumWert", {"edtSelSumWertMin", "edtSelSumWertMax"}),
              {G::CheckGesetzt, "", {"chbBerechneGesamt"}},
@@ -68,7 +102,8 @@ BoxSchema SumSelVk() {
 }
 
 BoxSchema SumSelOP() {
-    return {"SumSelOPBox", "SUMOPBOX",
+    return {"SumSelOPBox",
+            "SUMOPBOX",
             {L("chbOPTypen", "strlOPTypen", false), N("lblTxtDatum"), E("edtDatumVon"),
              E("edtDatumBis"), N("lblTxtOPSum"), E("edtOPSumMin"), E("edtOPSumMax"),
              C("chbBonusAbg", false), C("chbBonusNichtAbg", false), N("lblTxtBonusAktLen"),
@@ -82,12 +117,13 @@ BoxSchema SumSelOP() {
 }
 
 BoxSchema GPSelAdr() {
-    return {"GPSelAdrBox", "GPSELADR",
-            {N("lblTxtName"), E("edtName"), N("lblTxtVorname"), E("edtVorname"),
-             N("lblTxtStrasse"), E("edtStrasse"), N("lblTxtPlz"), E("edtPlzVon"), E("edtPlzBis"),
-             N("lblTxtOrt"), E("edtOrt"), N("lblTxtLand"), K("cmbLand", {"", "D", "A", "CH", "NL", "F", "I"}),
-             K("cmbSuchname", {"keine Suche nach Suchname", "Suchname beginnt mit",
-                               "Suchname beginnt nicht mit"}),
+    return {"GPSelAdrBox",
+            "GPSELADR",
+            {N("lblTxtName"), E("edtName"), N("lblTxtVorname"), E("edtVorname"), N("lblTxtStrasse"),
+             E("edtStrasse"), N("lblTxtPlz"), E("edtPlzVon"), E("edtPlzBis"), N("lblTxtOrt"),
+             E("edtOrt"), N("lblTxtLand"), K("cmbLand", {"", "D", "A", "CH", "NL", "F", "I"}),
+             K("cmbSuchname",
+               {"keine Suche nach Suchname", "Suchname beginnt mit", "Suchname beginnt nicht mit"}),
              E("edtSuchname"), N("lblTxtGeschlecht"),
              K("cmbGeschlecht", {"", "Männlich", "Weiblich", "Unbekannt"})},
             {LE("lblTxtName", {"edtName"}), LE("lblTxtVorname", {"edtVorname"}),
@@ -97,7 +133,8 @@ BoxSchema GPSelAdr() {
 }
 
 BoxSchema GPSelErw() {
-    return {"GPSelErwBox", "GPSELERW",
+    return {"GPSelErwBox",
+            "GPSELERW",
             {K("cmbKundeStatus", {"alle Kunden", "nur aktive Kunden", "nur passive Kunden"}),
              C("chbWerbungNein", true), C("chbWerbungJa", true), C("chbSerienbriefNein", true),
              C("chbSerienbriefJa", true), C("chbEmailNein", true), C("chbEmailJa", true),
@@ -112,24 +149,30 @@ BoxSchema GPSelErw() {
              {G::ChecksNichtAlle, "", {"chbEmailNein", "chbEmailJa"}},
              {G::CheckGesetzt, "", {"chbKundeBonusNie"}},
              {G::CheckGesetzt, "", {"chbAuchAnonymeKunden"}},
-             LE("lblTxtTelefon", {"edtTelefon"}), LE("lblTxtEmail", {"edtEmail"}),
+             LE("lblTxtTelefon", {"edtTelefon"}),
+             LE("lblTxtEmail", {"edtEmail"}),
              LE("lblTxtBereich", {"cmbBereich", "edtBereichVon", "edtBereichBis"})}};
 }
 
 BoxSchema GPSelMerkm() {
-    return {"GPSelMerkmBox", "GPSELMERKM", {R("grdMerkmale", "strlMerkmale")},
+    return {"GPSelMerkmBox",
+            "GPSELMERKM",
+            {R("grdMerkmale", "strlMerkmale")},
             {{G::GridGefuellt, "", {"grdMerkmale"}}}};
 }
 
 BoxSchema GPSelNr() {
-    return {"GPSelNrBox", "GPSELNR", {R("grdNummern", "strlNummern")},
+    return {"GPSelNrBox",
+            "GPSELNR",
+            {R("grdNummern", "strlNummern")},
             {{G::GridGefuellt, "", {"grdNummern"}}}};
 }
 
 const std::vector<BoxSchema>& Alle() {
-    static const std::vector<BoxSchema> alle = {GPSelAdr(), GPSelErw(),  GPSelMerkm(),
-                                                GPSelNr(),  VkSelBon(),  VkSelPos(),
-                                                SumSelVk(), SumSelOP(),  {"SumSelEVBox", "SUMEVBOX", {}, {}}};
+    static const std::vector<BoxSchema> alle = {
+        GPSelAdr(), GPSelErw(), GPSelMerkm(),
+        GPSelNr(),  VkSelBon(), VkSelPos(),
+        SumSelVk(), SumSelOP(), {"SumSelEVBox", "SUMEVBOX", {}, {}}};
     return alle;
 }
 
@@ -150,11 +193,13 @@ const std::vector<std::string>& BoxNamen() {
     return namen;
 }
 
-bool StandardSichtbar(const std::string& boxName) { return boxName != "SumSelEVBox"; }
+bool StandardSichtbar(const std::string& boxName) {
+    return boxName != "SumSelEVBox";
+}
 
 // Payment means in the order the receipt box lists them.
 const std::vector<int>& ZMReihenfolge() {
-    static const std::vector<int> r = {1, 21, 2, 3, 27, 4, 7, 8, 9, 10, 11,
+    static const std::vector<int> r = {1,  21, 2,  3,  27, 4,  7,  8,  9,  10, 11,
                                        12, 13, 14, 15, 16, 17, 18, 32, 25, 26, 20};
     return r;
 }
@@ -174,9 +219,14 @@ std::vector<std::string> StandardSchluessel(const std::string& control) {
 
 const std::vector<std::pair<std::string, std::string>>& OPTypen() {
     static const std::vector<std::pair<std::string, std::string>> t = {
-        {"Gutschein", "A-GUTSCHEI"}, {"Gutschrift", "A-GUTSCHRI"}, {"Rechnung", "A-RECHNUNG"},
-        {"Bonus", "BONUS"},          {"Reservierung", "RESERV"},   {"Auswahl", "AUSWAHL"},
-        {"Kredit", "KREDIT"},        {"Kundenreklamation", "REKLKUND"},
+        {"Gutschein", "A-GUTSCHEI"},
+        {"Gutschrift", "A-GUTSCHRI"},
+        {"Rechnung", "A-RECHNUNG"},
+        {"Bonus", "BONUS"},
+        {"Reservierung", "RESERV"},
+        {"Auswahl", "AUSWAHL"},
+        {"Kredit", "KREDIT"},
+        {"Kundenreklamation", "REKLKUND"},
         {"Reparaturrechnung", "REKLRECH"}};
     return t;
 }

@@ -85,7 +85,10 @@ void TORVDataGrid::SetColumnVisible(const QString& name, bool visible, int width
     if (c < 0) return;
     model_->SetColumnVisible(c, visible);
     setColumnHidden(c, !visible);
-    if (visible && width > 0) setColumnWidth(c, width);
+    if (visible && width > 0) {
+        model_->SetColumnWidth(c, width);  // a reload keeps the width
+        setColumnWidth(c, width);
+    }
 }
 
 bool TORVDataGrid::IsColumnVisible(const QString& name) const {

@@ -38,6 +38,11 @@ void TORVDataModel::SetColumnVisible(int index, bool visible) {
     emit headerDataChanged(Qt::Horizontal, index, index);
 }
 
+void TORVDataModel::SetColumnWidth(int index, int width) {
+    if (index < 0 || index >= ColumnCount()) return;
+    columns_[size_t(index)].width = width;
+}
+
 QVariantList TORVDataModel::Normalised(QVariantList row) const {
     // A short or long row from a source must not shift or overrun the columns.
     while (row.size() < ColumnCount()) row.append(QVariant());

@@ -49,6 +49,8 @@ public:
     const TORVColumn& Column(int index) const;
     int ColumnCount() const { return int(columns_.size()); }
     void SetColumnVisible(int index, bool visible);
+    // Fixed width of a column (0 = fit to the loaded rows); kept when rows are reloaded.
+    void SetColumnWidth(int index, int width);
 
     // Lazy reading from a source; batchSize rows per fetch. Replaces all rows.
     void SetSource(std::unique_ptr<TORVRowSource> source, int batchSize = 256);

@@ -66,7 +66,7 @@ void TORVAttachNegLabel::changeEvent(QEvent* event) {
 void TORVAttachNegLabel::paintEvent(QPaintEvent*) {
     QPainter p(this);
     const QRect r = contentsRect().adjusted(margin(), margin(), -margin(), -margin());
-    const int flags = int(Qt::AlignVCenter | Qt::AlignLeft | Qt::TextSingleLine);
+    const int flags = int(Qt::AlignVCenter | Qt::AlignLeft | Qt::TextSingleLine | Qt::TextShowMnemonic);
     QRect textRect = r;
     textRect.setLeft(r.left() + MarkerWidth());
     if (negated_) {

@@ -19,8 +19,12 @@ using kis::selbox::ControlArt;
 
 namespace {
 
-QString Q(const std::string& s) { return QString::fromStdString(s); }
-std::string S(const QString& s) { return s.toStdString(); }
+QString Q(const std::string& s) {
+    return QString::fromStdString(s);
+}
+std::string S(const QString& s) {
+    return s.toStdString();
+}
 
 const char* kCaptionIstKey = "captionIstKey";
 
@@ -54,7 +58,9 @@ kis::services::FormStore& TSelBox::Store() const {
     return *store_;
 }
 
-QWidget* TSelBox::Control(const QString& name) const { return findChild<QWidget*>(name); }
+QWidget* TSelBox::Control(const QString& name) const {
+    return findChild<QWidget*>(name);
+}
 
 TORVAttachNegLabel* TSelBox::NegLabel(const QString& name, const QString& caption) {
     auto* l = new TORVAttachNegLabel(caption, this);
@@ -83,91 +89,101 @@ QTableWidget* TSelBox::Grid(const QString& name, const QString& spalte0) {
 
 QString TSelBox::Text(const kis::selbox::Control& c, QWidget* w) const {
     switch (c.art) {
-    case ControlArt::Edit:
-        if (auto* e = qobject_cast<TCustomORVMaskEdit*>(w)) return e->Text();
-        if (auto* e = qobject_cast<QLineEdit*>(w)) return e->text();
-        if (auto* l = qobject_cast<QLabel*>(w)) return l->text();
-        return {};
-    case ControlArt::Combo:
-        if (auto* cb = qobject_cast<QComboBox*>(w)) return cb->currentText();
-        return {};
-    case ControlArt::Check:
-        if (auto* b = qobject_cast<QAbstractButton*>(w)) return b->isChecked() ? "1" : "0";
-        return {};
-    case ControlArt::NegLabel:
-        if (auto* l = qobject_cast<TORVAttachNegLabel*>(w)) return l->Negated() ? "1" : "0";
-        return {};
-    case ControlArt::CheckList:
-        if (auto* l = qobject_cast<TORVCheckListBox*>(w)) {
-            std::vector<std::string> items;
-            for (const QString& line : l->StateLines(QuelleVon(l))) items.push_back(S(line));
-            return Q(kis::selbox::CommaText(items));
-        }
-        return {};
-    case ControlArt::Grid:
-        if (auto* g = qobject_cast<QTableWidget*>(w)) {
-            std::vector<std::string> items;
-            for (int r = 0; r < g->rowCount(); ++r)
-                items.push_back(S(Zelle(g, r, 0) + QLatin1Char('=') + Zelle(g, r, 1)));
-            return Q(kis::selbox::CommaText(items));
-        }
-        return {};
+        case ControlArt::Edit:
+            if (auto* e = qobject_cast<TCustomORVMaskEdit*>(w)) return e->Text();
+            if (auto* e = qobject_cast<QLineEdit*>(w)) return e->text();
+            if (auto* l = qobject_cast<QLabel*>(w)) return l->text();
+            return {};
+        case ControlArt::Combo:
+            if (auto* cb = qobject_cast<QComboBox*>(w)) return cb->currentText();
+            return {};
+        case ControlArt::Check:
+            if (auto* b = qobject_cast<QAbstractButton*>(w)) return b->isChecked() ? "1" : "0";
+            return {};
+        case ControlArt::NegLabel:
+            if (auto* l = qobject_cast<TORVAttachNegLabel*>(w)) return l->Negated() ? "1" : "0";
+            return {};
+        case ControlArt::CheckList:
+            if (auto* l = qobject_cast<TORVCheckListBox*>(w)) {
+                std::vector<std::string> items;
+                for (const QString& line : l->StateLines(QuelleVon(l))) items.push_back(S(line));
+                return Q(kis::selbox::CommaText(items));
+            }
+            return {};
+        case ControlArt::Grid:
+            if (auto* g = qobject_cast<QTableWidget*>(w)) {
+                std::vector<std::string> items;
+                for (int r = 0; r < g->rowCount(); ++r)
+                    items.push_back(S(Zelle(g, r, 0) + QLatin1Char('=') + Zelle(g, r, 1)));
+                return Q(kis::selbox::CommaText(items));
+            }
+            return {};
     }
     return {};
 }
 
-void TSelBox::Setzen(const kis::selbox::Control& c, QWidget* w, const QString& wert, bool nurGenannte) {
+void TSelBox::Setzen(const kis::selbox::Control& c, QWidget* w, const QString& wert,
+                     bool nurGenannte) {
     switch (c.art) {
-    case ControlArt::Edit:
-        if (auto* e = qobject_cast<TCustomORVMaskEdit*>(w)) e->SetText(wert);
-        else if (auto* e = qobject_cast<QLineEdit*>(w)) e->setText(wert);
-        else if (auto* l = qobject_cast<QLabel*>(w)) l->setText(wert);
-        return;
-    case ControlArt::Combo:
-        if (auto* cb = qobject_cast<QComboBox*>(w)) {
-            const int i = cb->findText(wert.trimmed());
-            if (i >= 0) cb->setCurrentIndex(i);
-            else if (cb->isEditable()) cb->setEditText(wert.trimmed());
-        }
-        return;
-    case ControlArt::Check:
-        if (auto* b = qobject_cast<QAbstractButton*>(w)) b->setChecked(wert.trimmed() == QLatin1String("1"));
-        return;
-    case ControlArt::NegLabel:
-        if (auto* l = qobject_cast<TORVAttachNegLabel*>(w)) l->SetNegated(wert.trimmed() == QLatin1String("1"));
-        return;
-    case ControlArt::CheckList:
-        if (auto* l = qobject_cast<TORVCheckListBox*>(w)) {
-            const auto paare = kis::selbox::Paare(S(wert));
-            if (!nurGenannte) {
-                QStringList lines;
-                for (const auto& [k, v] : paare) lines << Q(k + "=" + kis::selbox::Trim(v));
-                l->ApplyStateLines(lines, QuelleVon(l));
-                return;
+        case ControlArt::Edit:
+            if (auto* e = qobject_cast<TCustomORVMaskEdit*>(w))
+                e->SetText(wert);
+            else if (auto* e = qobject_cast<QLineEdit*>(w))
+                e->setText(wert);
+            else if (auto* l = qobject_cast<QLabel*>(w))
+                l->setText(wert);
+            return;
+        case ControlArt::Combo:
+            if (auto* cb = qobject_cast<QComboBox*>(w)) {
+                const int i = cb->findText(wert.trimmed());
+                if (i >= 0)
+                    cb->setCurrentIndex(i);
+                else if (cb->isEditable())
+                    cb->setEditText(wert.trimmed());
             }
-            // Presets name items by caption; lists keyed apart from their caption also by key.
-            for (const auto& [k, v] : paare) {
-                int i = l->IndexOfKey(Q(k), TORVCheckListBox::KeySource::Caption);
-                if (i < 0 && !w->property(kCaptionIstKey).toBool()) i = l->IndexOfKey(Q(k));
-                if (i >= 0) l->SetChecked(i, kis::selbox::Trim(v) != "0");
+            return;
+        case ControlArt::Check:
+            if (auto* b = qobject_cast<QAbstractButton*>(w))
+                b->setChecked(wert.trimmed() == QLatin1String("1"));
+            return;
+        case ControlArt::NegLabel:
+            if (auto* l = qobject_cast<TORVAttachNegLabel*>(w))
+                l->SetNegated(wert.trimmed() == QLatin1String("1"));
+            return;
+        case ControlArt::CheckList:
+            if (auto* l = qobject_cast<TORVCheckListBox*>(w)) {
+                const auto paare = kis::selbox::Paare(S(wert));
+                if (!nurGenannte) {
+                    QStringList lines;
+                    for (const auto& [k, v] : paare) lines << Q(k + "=" + kis::selbox::Trim(v));
+                    l->ApplyStateLines(lines, QuelleVon(l));
+                    return;
+                }
+                // Presets name items by caption; lists keyed apart from their caption also by key.
+                for (const auto& [k, v] : paare) {
+                    int i = l->IndexOfKey(Q(k), TORVCheckListBox::KeySource::Caption);
+                    if (i < 0 && !w->property(kCaptionIstKey).toBool()) i = l->IndexOfKey(Q(k));
+                    if (i >= 0) l->SetChecked(i, kis::selbox::Trim(v) != "0");
+                }
             }
-        }
-        return;
-    case ControlArt::Grid:
-        if (auto* g = qobject_cast<QTableWidget*>(w)) {
-            std::map<QString, QString> werte;
-            for (const auto& [k, v] : kis::selbox::Paare(S(wert))) werte[Q(k)] = Q(kis::selbox::Trim(v));
-            const QSet<QString>& gesperrt = gesperrteZeilen_[w->objectName()];
-            for (int r = 0; r < g->rowCount(); ++r) {
-                const QString name = Zelle(g, r, 0);
-                const auto it = werte.find(name);
-                if (it == werte.end() && nurGenannte) continue;
-                if (!nurGenannte && gesperrt.contains(name)) continue;  // a preset row keeps its value
-                if (!g->item(r, 1)) g->setItem(r, 1, new QTableWidgetItem);
-                g->item(r, 1)->setText(it == werte.end() ? QString() : it->second);
+            return;
+        case ControlArt::Grid:
+            if (auto* g = qobject_cast<QTableWidget*>(w)) {
+                std::map<QString, QString> werte;
+                for (const auto& [k, v] : kis::selbox::Paare(S(wert)))
+                    werte[Q(k)] = Q(kis::selbox::Trim(v));
+                const QSet<QString>& gesperrt = gesperrteZeilen_[w->objectName()];
+                for (int r = 0; r < g->rowCount(); ++r) {
+                    const QString name = Zelle(g, r, 0);
+                    const auto it = werte.find(name);
+                    if (it == werte.end() && nurGenannte) continue;
+                    if (!nurGenannte && gesperrt.contains(name))
+                        continue;  // a preset row keeps its value
+                    if (!g->item(r, 1)) g->setItem(r, 1, new QTableWidgetItem);
+                    g->item(r, 1)->setText(it == werte.end() ? QString() : it->second);
+                }
             }
-        }
-        return;
+            return;
     }
 }
 
@@ -215,6 +231,25 @@ bool TSelBox::PresetSetzen(const QString& control, const QString& wert) {
     return true;
 }
 
+int TSelBox::PresetsAnwenden(const QStringList& zeilen, QStringList* uebrig) {
+    int n = 0;
+    for (const QString& zeile : zeilen) {
+        const qsizetype gleich = zeile.indexOf(QLatin1Char('='));
+        if (gleich <= 0) continue;
+        QString name = zeile.left(gleich).trimmed();
+        const qsizetype punkt = name.indexOf(QLatin1Char('.'));
+        if (punkt > 0) {
+            if (name.left(punkt).compare(objectName(), Qt::CaseInsensitive) != 0) continue;
+            name = name.mid(punkt + 1).section(QLatin1Char('.'), 0, 0);
+        }
+        if (PresetSetzen(name, zeile.mid(gleich + 1)))
+            ++n;
+        else if (uebrig)
+            *uebrig << zeile;
+    }
+    return n;
+}
+
 void TSelBox::Sperren(const QString& control) {
     if (QWidget* w = Control(control)) w->setEnabled(false);
     gesperrt_.insert(control);
@@ -226,7 +261,9 @@ void TSelBox::AbhaengigSetzen(const QString& control, bool an, bool leeren) {
     const auto* c = schema_->Find(S(control));
     if (!w || !c) return;
     w->setEnabled(an && enabled_);
-    if (!an && leeren) Setzen(*c, w, c->art == ControlArt::Check || c->art == ControlArt::NegLabel ? "0" : "", false);
+    if (!an && leeren)
+        Setzen(*c, w, c->art == ControlArt::Check || c->art == ControlArt::NegLabel ? "0" : "",
+               false);
 }
 
 void TSelBox::Clear() {
@@ -252,7 +289,8 @@ void TSelBox::EnabledSetzen(bool on) {
         for (auto& [grid, zeilen] : gesperrteZeilen_) {
             if (auto* g = findChild<QTableWidget*>(grid))
                 for (int r = 0; r < g->rowCount(); ++r)
-                    if (QTableWidgetItem* it = g->item(r, 1)) it->setFlags(it->flags() | Qt::ItemIsEditable);
+                    if (QTableWidgetItem* it = g->item(r, 1))
+                        it->setFlags(it->flags() | Qt::ItemIsEditable);
         }
         gesperrteZeilen_.clear();
     }
@@ -268,7 +306,9 @@ std::map<std::string, std::vector<std::string>> TSelBox::Schluessel() const {
         if (auto* l = qobject_cast<TORVCheckListBox*>(w)) {
             auto& keys = out[c.name];
             for (int i = 0; i < l->Count(); ++i) {
-                const QString k = QuelleVon(l) == TORVCheckListBox::KeySource::Caption ? l->Caption(i).trimmed() : l->Key(i);
+                const QString k = QuelleVon(l) == TORVCheckListBox::KeySource::Caption
+                                      ? l->Caption(i).trimmed()
+                                      : l->Key(i);
                 if (!k.isEmpty()) keys.push_back(S(k));
             }
         } else if (auto* g = qobject_cast<QTableWidget*>(w)) {
@@ -318,7 +358,9 @@ bool TSelBox::MaskeLaden(const QString& maskeName) {
         QStringList props;
         for (const auto& c : schema_->controls) {
             if (!c.maske || !c.holder.empty() || gesperrt_.contains(Q(c.name))) continue;
-            const char* prop = c.art == ControlArt::Check ? ".Checked" : c.art == ControlArt::NegLabel ? ".Negated" : ".Text";
+            const char* prop = c.art == ControlArt::Check      ? ".Checked"
+                               : c.art == ControlArt::NegLabel ? ".Negated"
+                                                               : ".Text";
             props << Q(c.name + prop);
         }
         TORVFormStoreBinding(this, props).Apply(maske);
@@ -328,8 +370,10 @@ bool TSelBox::MaskeLaden(const QString& maskeName) {
             QWidget* w = Control(Q(c.name));
             if (it == maske.end() || !w) continue;
             std::vector<std::string> items;
-            for (const QString& line : Q(it->second).split(QLatin1Char('\n'), Qt::SkipEmptyParts)) items.push_back(S(line));
-            holder_[Q(c.holder)]->SetItems(Q(it->second).split(QLatin1Char('\n'), Qt::SkipEmptyParts));
+            for (const QString& line : Q(it->second).split(QLatin1Char('\n'), Qt::SkipEmptyParts))
+                items.push_back(S(line));
+            holder_[Q(c.holder)]->SetItems(
+                Q(it->second).split(QLatin1Char('\n'), Qt::SkipEmptyParts));
             Setzen(c, w, Q(kis::selbox::CommaText(items)), false);
         }
         AbhaengigeAktualisieren();
@@ -354,7 +398,8 @@ bool TSelBox::MaskeLoeschen(const QString& maskeName) {
 
 void TSelBox::ChangedItemsGet(const QString& name, QStringList& liste) const {
     try {
-        for (const std::string& line : kis::selbox::ChangedItems(*schema_, Werte(), S(name))) liste << Q(line);
+        for (const std::string& line : kis::selbox::ChangedItems(*schema_, Werte(), S(name)))
+            liste << Q(line);
     } catch (const std::exception& e) {
         ORVInfo().RegisterException(S(objectName()) + ".ChangedItemsGet", e, 1);
     }

@@ -56,6 +56,10 @@ public:
     // A preset: sets the control (check lists: only the named items; grids: only the named
     // rows) and locks it (grids: the rows' value cells). False for an unknown control.
     bool PresetSetzen(const QString& control, const QString& wert);
+    // Applies preset lines "Box.control=value" (lines of other boxes are skipped) or, for
+    // lines without a point before the '=', "control=value". Returns how many were applied;
+    // lines naming no control of the box are left to the caller in `uebrig`.
+    int PresetsAnwenden(const QStringList& zeilen, QStringList* uebrig = nullptr);
     // Locks a control as a preset (disabled, kept by Clear and MaskeLaden).
     void Sperren(const QString& control);
     bool IstGesperrt(const QString& control) const { return gesperrt_.contains(control); }

@@ -50,3 +50,19 @@ TEST(GermanCollationTest, UmlautsSortWithTheirBaseLetter) {
     EXPECT_EQ(GermanCompare("Öl", "Öl"), 0);
     EXPECT_EQ(kis::text::FoldCase("ÄÖÜ Straße"), "äöü straße");
 }
+
+#include "platform/base/kunde_text.h"
+
+// The key text of the grids: both halves in full, the old fixed layout still read.
+TEST(KundeText, RoundTripAndOldLayout) {
+    using kis::keys::KundeAlsText;
+    using kis::keys::KundeAusText;
+    for (const TIntPair k : {TIntPair(1, 12345678), TIntPair(0, 4711), TIntPair(2147483647, -5), TIntPair()})
+        EXPECT_EQ(KundeAusText(KundeAlsText(k)), k) << KundeAlsText(k);
+    EXPECT_EQ(KundeAusText("1"), TIntPair(0, 1));
+    EXPECT_EQ(KundeAusText("00120000034"), TIntPair(12, 34));
+    EXPECT_EQ(KundeAusText("12x/5"), TIntPair(0, 5));  // a bad half reads 0
+    EXPECT_EQ(KundeAusText("123456789012"), TIntPair());  // too long for the old layout
+    EXPECT_TRUE(kis::keys::IstSummenSchluessel(KundeAusText("0/0")));
+    EXPECT_FALSE(kis::keys::IstSummenSchluessel(KundeAusText("0/4711")));
+}

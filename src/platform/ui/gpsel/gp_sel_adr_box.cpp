@@ -14,7 +14,8 @@ TORVMaskEdit* Edit(QWidget* parent, const char* name, int maxLen) {
     e->setMaxLength(maxLen);
     return e;
 }
-QComboBox* Combo(QWidget* parent, const char* name, const kis::selbox::BoxSchema& s, bool editierbar) {
+QComboBox* Combo(QWidget* parent, const char* name, const kis::selbox::BoxSchema& s,
+                 bool editierbar) {
     auto* c = new QComboBox(parent);
     c->setObjectName(QLatin1String(name));
     for (const auto& item : s.Find(name)->items) c->addItem(QString::fromStdString(item));
@@ -23,7 +24,8 @@ QComboBox* Combo(QWidget* parent, const char* name, const kis::selbox::BoxSchema
 }
 }  // namespace
 
-TGPSelAdrBox::TGPSelAdrBox(QWidget* parent) : TSelBox("GPSelAdrBox", QStringLiteral("Adresse"), parent) {
+TGPSelAdrBox::TGPSelAdrBox(QWidget* parent)
+    : TSelBox("GPSelAdrBox", QStringLiteral("Adresse"), parent) {
     auto* g = new QGridLayout(this);
     int row = 0;
     auto zeile = [&](const char* label, const QString& caption, QWidget* w) {
@@ -55,7 +57,8 @@ TGPSelAdrBox::TGPSelAdrBox(QWidget* parent) : TSelBox("GPSelAdrBox", QStringLite
     g->addWidget(suchModus, row, 1);
     g->addWidget(Edit(this, "edtSuchname", 60), row++, 2, 1, 2);
 
-    zeile("lblTxtGeschlecht", QStringLiteral("&Geschlecht"), Combo(this, "cmbGeschlecht", Schema(), false));
+    zeile("lblTxtGeschlecht", QStringLiteral("&Geschlecht"),
+          Combo(this, "cmbGeschlecht", Schema(), false));
     g->setColumnStretch(1, 1);
     g->setColumnStretch(3, 1);
 }

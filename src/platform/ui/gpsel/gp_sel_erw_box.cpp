@@ -22,12 +22,14 @@ TORVMaskEdit* Edit(QWidget* parent, const char* name, int maxLen) {
 }
 }  // namespace
 
-TGPSelErwBox::TGPSelErwBox(QWidget* parent) : TSelBox("GPSelErwBox", QStringLiteral("Erweitert"), parent) {
+TGPSelErwBox::TGPSelErwBox(QWidget* parent)
+    : TSelBox("GPSelErwBox", QStringLiteral("Erweitert"), parent) {
     auto* g = new QGridLayout(this);
     int row = 0;
     auto* status = new QComboBox(this);
     status->setObjectName(QStringLiteral("cmbKundeStatus"));
-    for (const auto& item : Schema().Find("cmbKundeStatus")->items) status->addItem(QString::fromStdString(item));
+    for (const auto& item : Schema().Find("cmbKundeStatus")->items)
+        status->addItem(QString::fromStdString(item));
     auto* statusLabel = new QLabel(QStringLiteral("&Kundenstatus"), this);
     statusLabel->setBuddy(status);
     g->addWidget(statusLabel, row, 0);
@@ -41,9 +43,11 @@ TGPSelErwBox::TGPSelErwBox(QWidget* parent) : TSelBox("GPSelErwBox", QStringLite
     paar(QStringLiteral("Werbung"), "chbWerbungNein", "chbWerbungJa");
     paar(QStringLiteral("Serienbrief"), "chbSerienbriefNein", "chbSerienbriefJa");
     paar(QStringLiteral("E-Mail vorhanden"), "chbEmailNein", "chbEmailJa");
-    g->addWidget(Check(this, "chbKundeBonusNie", QStringLiteral("Kunden, die noch nie einen Bonus erhalten haben")),
+    g->addWidget(Check(this, "chbKundeBonusNie",
+                       QStringLiteral("Kunden, die noch nie einen Bonus erhalten haben")),
                  row++, 0, 1, 4);
-    g->addWidget(Check(this, "chbAuchAnonymeKunden", QStringLiteral("auch anonyme Kunden")), row++, 0, 1, 4);
+    g->addWidget(Check(this, "chbAuchAnonymeKunden", QStringLiteral("auch anonyme Kunden")), row++,
+                 0, 1, 4);
 
     auto text = [&](const char* label, const QString& caption, const char* edit) {
         auto* l = NegLabel(QLatin1String(label), caption);
@@ -58,7 +62,8 @@ TGPSelErwBox::TGPSelErwBox(QWidget* parent) : TSelBox("GPSelErwBox", QStringLite
     auto* bereich = NegLabel(QStringLiteral("lblTxtBereich"), QStringLiteral("&Bereich"));
     auto* art = new QComboBox(this);
     art->setObjectName(QStringLiteral("cmbBereich"));
-    for (const auto& item : Schema().Find("cmbBereich")->items) art->addItem(QString::fromStdString(item));
+    for (const auto& item : Schema().Find("cmbBereich")->items)
+        art->addItem(QString::fromStdString(item));
     bereich->Attach(art);
     g->addWidget(bereich, row, 0);
     g->addWidget(art, row++, 1, 1, 3);

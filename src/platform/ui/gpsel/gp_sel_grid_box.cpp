@@ -6,9 +6,9 @@
 #include "platform/partners/gp_merkmale.h"
 #include "platform/services/orv_info.h"
 
-TGPSelGridBox::TGPSelGridBox(const std::string& boxName, const QString& titel, const QString& gridName,
-                             const QString& spalte0, std::function<std::vector<std::string>()> namen,
-                             QWidget* parent)
+TGPSelGridBox::TGPSelGridBox(const std::string& boxName, const QString& titel,
+                             const QString& gridName, const QString& spalte0,
+                             std::function<std::vector<std::string>()> namen, QWidget* parent)
     : TSelBox(boxName, titel, parent), namen_(std::move(namen)) {
     auto* l = new QVBoxLayout(this);
     grid_ = TSelBox::Grid(gridName, spalte0);
@@ -50,15 +50,23 @@ bool TGPSelGridBox::Setze(const QString& wert, bool bearbeiten) {
     return true;
 }
 
-bool TGPSelGridBox::WertGefuellt() { return Setze(QStringLiteral("<gefüllt>"), false); }
-bool TGPSelGridBox::WertLeer() { return Setze(QStringLiteral("<leer>"), false); }
+bool TGPSelGridBox::WertGefuellt() {
+    return Setze(QStringLiteral("<gefüllt>"), false);
+}
+bool TGPSelGridBox::WertLeer() {
+    return Setze(QStringLiteral("<leer>"), false);
+}
 // Starts a comparison: the value becomes ">=" and the cell opens for the number.
-bool TGPSelGridBox::WertVergleichen() { return Setze(QStringLiteral(">="), true); }
+bool TGPSelGridBox::WertVergleichen() {
+    return Setze(QStringLiteral(">="), true);
+}
 
 TGPSelMerkmBox::TGPSelMerkmBox(QWidget* parent)
-    : TGPSelGridBox("GPSelMerkmBox", QStringLiteral("Merkmale"), QStringLiteral("grdMerkmale"),
-                    QStringLiteral("Merkmal"), [] { return TGpMerkmale::Definitionen(); }, parent) {}
+    : TGPSelGridBox(
+          "GPSelMerkmBox", QStringLiteral("Merkmale"), QStringLiteral("grdMerkmale"),
+          QStringLiteral("Merkmal"), [] { return TGpMerkmale::Definitionen(); }, parent) {}
 
 TGPSelNrBox::TGPSelNrBox(QWidget* parent)
-    : TGPSelGridBox("GPSelNrBox", QStringLiteral("Nummern"), QStringLiteral("grdNummern"),
-                    QStringLiteral("Nummernart"), [] { return TGpMerkmale::NummernArten(); }, parent) {}
+    : TGPSelGridBox(
+          "GPSelNrBox", QStringLiteral("Nummern"), QStringLiteral("grdNummern"),
+          QStringLiteral("Nummernart"), [] { return TGpMerkmale::NummernArten(); }, parent) {}

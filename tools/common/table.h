@@ -5,7 +5,7 @@
 
 #include "platform/store/record_file.h"
 
-namespace kis::demo {
+namespace kis::suitedata {
 
 using kis::store::TDatenfeld;
 
@@ -22,4 +22,8 @@ private:
 
 inline double Euro(int64_t cents) { return double(cents) / 100.0; }
 
+}  // namespace kis::suitedata
+
+namespace kis::demo {
+using namespace kis::suitedata;
 }  // namespace kis::demo

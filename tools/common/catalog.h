@@ -1,7 +1,8 @@
 #pragma once
-// Fixed codes the demo data uses: client companies, phases of open transactions, accounts,
-// payment means, open-item tables and bonus programme ids. Where a platform table is still
-// missing (bonus types, payment-means codes) the demo keeps its own small table here,
+// Fixed codes of the suite data the tools write (demo data, imports): client companies,
+// phases of open transactions, accounts, payment means, open-item tables and bonus programme
+// ids. Where a platform table is still missing (bonus types, payment-means codes) the tools
+// keep their own small table here,
 // so there is one place to align once the platform's tables exist.
 #include <array>
 #include <cstdint>
@@ -10,7 +11,7 @@
 #include "platform/base/keys.h"
 #include "platform/tables/phasen.h"
 
-namespace kis::demo {
+namespace kis::suitedata {
 
 inline constexpr TIntPair kMandant1{1, 0};
 inline constexpr TIntPair kMandant2{2, 0};
@@ -113,4 +114,8 @@ inline constexpr const char* kPeriodType = "BONUSUMZR";
 inline constexpr const char* kManualBonus = "BONUSMANU";
 inline constexpr const char* kManualCoupon = "RSCHEMANU";
 
+}  // namespace kis::suitedata
+
+namespace kis::demo {
+using namespace kis::suitedata;
 }  // namespace kis::demo

@@ -1,0 +1,201 @@
+#pragma once
+// The result window of an evaluation: one row per selected customer with selected and total
+// sales, bonus values and open-item balances, plus the totals row, and detail pages for the
+// customer under the cursor ("Kunde - Umsatz", "Kunde - offene Posten", "Kunde - Bonus",
+// "Kunde - erledigte Vorgänge") and the legend of the bonus pictures.
+//
+// Rows come from the run's customer sums file in the order of the chosen index and are read as
+// the grid scrolls; the detail grids read only the current customer's rows.
+//
+// The selection form creates the window once and calls Ausfuehren after each successful run.
+#include <QDialog>
+#include <QIcon>
+#include <functional>
+#include <map>
+#include <memory>
+#include <string>
+
+#include "app/kis_types.h"
+#include "platform/base/keys.h"
+
+class QAction;
+class QLabel;
+class QMenu;
+class QMenuBar;
+class QPrinter;
+class QPushButton;
+class QTabWidget;
+class QTreeWidgetItem;
+class QWidget;
+class TBelegInfoFrm;
+class TBonusTabellen;
+class TGepView;
+class TOPTabellen;
+class TORVDataGrid;
+class TORVDataModel;
+class TORVTreeView;
+
+enum class TFuellStatus { fsUnbekannt, fsLeer, fsFertig };
+
+class TUebersichtFrm : public QDialog {
+    Q_OBJECT
+
+public:
+    explicit TUebersichtFrm(QWidget* parent = nullptr);
+    ~TUebersichtFrm() override;
+
+    // Shows the window modally in the given mode; the result is that of the dialog.
+    int Ausfuehren(TSelektionFrmModus modus);
+    void SetModus(TSelektionFrmModus modus) { FModus = modus; }
+    TSelektionFrmModus Modus() const { return FModus; }
+    TIntPair AktGepNr() const { return FAktGepNr; }
+
+    // The eight optional position columns in the order of the stored layout.
+    static const char* const kOptionaleSpalten[8];
+
+    // --- components (named as their objectName) ------------------------------------------
+    QMenuBar* mnuHaupt;
+    QTabWidget* pgcKunde;
+    QWidget* tshUebersicht;
+    QWidget* tshKundeUmsatz;
+    QWidget* tshKundeOP;
+    QWidget* tshKundeBonus;
+    QWidget* tshKundeErledigt;
+    QWidget* tshLegende;
+    TORVDataGrid* grdKISU;
+    TORVDataModel* mdlKISU;
+    TORVDataGrid* grdKIVKBons;
+    TORVDataModel* mdlKIVKBons;
+    TORVDataGrid* grdKIVKUmsatzArtikel;
+    TORVDataModel* mdlKIVKUmsatzArtikel;
+    QLabel* imgArtikel;
+    TORVTreeView* tvOP;
+    TORVTreeView* tvBonus;
+    TGepView* gvUmsatz;
+    TGepView* gvOP;
+    TGepView* gvBonus;
+    TGepView* gvErledigt;
+    QLabel* lblWert;
+    QLabel* lblBonus;
+    QLabel* lblWertNeu;
+    QLabel* lblBonusNeu;
+    QLabel* lblWertNeuCaption;
+    QLabel* lblBonusNeuCaption;
+    QPushButton* btnExpand;
+    QPushButton* btnKundeBearbeiten;
+    QPushButton* btnDrucken;
+    QPushButton* btnSerBrief;
+    QPushButton* btnKarteDrucken;
+    QPushButton* btnABC;
+    QPushButton* btnMessageCenter;
+    QPushButton* btnZurueck;
+    QPushButton* btnBONUBuchen;
+    QPushButton* btnBONUManuell;
+    QPushButton* btnBONUVerwendet;
+    QPushButton* btnBONUStorno;
+    QPushButton* btnExcelExportGridOben;
+    QPushButton* btnExcelExportGridUnten;
+    QPushButton* btnBelegDetail;
+    QAction* actDetails;
+    QAction* actSumBONUNeu;
+    QAction* actBONUBuchen;
+    QAction* actBONULoeschen;
+    QAction* actVorheriger;
+    QAction* actNaechster;
+    QAction* actDrucken;
+    QMenu* mnuSortierung;
+    QMenu* mnuBONUBuchen;
+    QMenu* mnuBONULoeschen;
+    QAction* actSortierung[5];
+    QAction* actSpalte[8];
+
+    // --- operations (public for the functions of the other overview parts and for tests) --
+    void Sortierung(int index);
+    void SelektPrev();
+    void SelektNext();
+    void btnZurueckClick();
+    void btnExpandClick();
+    void OptionaleSpalteClick(int spalte, bool checked);
+    void SpaltenLayoutSpeichern();
+    void SpaltenLayoutLaden();
+    // Writes the documents (oben) or positions grid as a file for a German spreadsheet.
+    void btnExcelExportGridObenClick();
+    void btnExcelExportGridUntenClick();
+    // "Übersicht drucken": the print preview of the overview grid.
+    void btnDruckenClick();
+    void btnKundeBearbeitenClick();
+    // Reloads the overview grid (row 1 selected when there is more than the totals row).
+    void GridNeuLaden();
+    // Number of rows the overview grid has read so far.
+    int GeleseneZeilen() const;
+
+    // The document information window, created on first use.
+    TBelegInfoFrm* BelegInfo = nullptr;
+
+    // Hooks (tests and tools replace them): the save dialog of the exports, the print preview,
+    // and the end of the application after the unattended road.
+    std::function<QString(const QString& vorschlag)> DateiNameFragen;
+    std::function<void(const std::function<void(QPrinter*)>& zeichnen)> DruckVorschau;
+    std::function<void(int status, const QString& text)> AnwendungBeenden;
+
+protected:
+    void showEvent(QShowEvent* event) override;
+    void hideEvent(QHideEvent* event) override;
+    void keyPressEvent(QKeyEvent* event) override;
+    void reject() override;
+
+private:
+    // Building (uebersicht_aufbau.cpp).
+    void Aufbauen();
+    QWidget* UebersichtSeite();
+    QWidget* UmsatzSeite();
+    QWidget* OPSeite();
+    QWidget* BonusSeite();
+    QWidget* ErledigtSeite();
+    QWidget* LegendeSeite();
+    void MenueAufbauen();
+    void SpaltenAnlegen();
+    static QList<QIcon> BonusBilder();
+
+    // The list (uebersicht_liste.cpp).
+    void FormShow();
+    void FormHide();
+    void grdKISUSelect(int sourceRow);
+    void KopfIndexWechsel(int section);
+    void AktiveSeiteNeu();
+    void Bewegen(int schritt);
+
+    // Detail pages (uebersicht_seiten.cpp).
+    void tshKundeUmsatzShow();
+    void tshKundeUmsatzHide();
+    void grdKIVKBonsSelect(int sourceRow);
+    void grdKIVKUmsatzArtikelSelect(int sourceRow);
+    void tshKundeOPShow();
+    void tshKundeBonusShow();
+    void tshKundeErledigtShow();
+    void SeiteGewechselt(int index);
+    bool SpalteFuellen(int spalte);
+
+    // Outputs (uebersicht_ausgabe.cpp).
+    void GridExportieren(TORVDataGrid* grid, const QString& vorschlag, const char* handler);
+    void BelegAnzeigen(const QString& art, int32_t nr1, int32_t nr2);
+    void tvOPDetail(QTreeWidgetItem* item, bool doppelklick);
+    void tvBonusDetail(QTreeWidgetItem* item);
+
+    void Registrieren(const char* handler, const std::exception& e);
+
+    // --- window state ---------------------------------------------------------------------
+    TIntPair FAktGepNr;
+    bool FEventVerarbeiten = false;
+    TSelektionFrmModus FModus = TSelektionFrmModus::smKundeninfoSelektion;
+    std::unique_ptr<TBonusTabellen> BonusTabellen;
+    long double BonusSumWert = 0;
+    std::unique_ptr<TOPTabellen> OPTabellen;
+    std::map<std::string, std::string> OPSumList;
+    TFuellStatus FLieferantGefuellt = TFuellStatus::fsUnbekannt;
+    TFuellStatus FMerkmaleGefuellt = TFuellStatus::fsUnbekannt;
+    int FIndex = 0;  // current sort order (index of kKisuIndizes)
+    int FSpaltenBreite[8] = {};  // widths of the optional position columns
+    QWidget* FLetzteSeite = nullptr;
+    bool FGezeigt = false;
+};
