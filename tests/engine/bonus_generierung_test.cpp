@@ -6,6 +6,7 @@
 #include "platform/bonus/beta_programm.h"
 #include "platform/bonus/bonus_generierung.h"
 #include "platform/bonus/bonus_marken.h"
+#include "platform/bonus/bonus_tabellen.h"
 #include "platform/services/orv_program.h"
 #include "platform/store/booking.h"
 #include "platform/store/work_files.h"
@@ -129,8 +130,23 @@ TEST_F(BonusGenTest, TurnoverPremiumPerPositionBooksOnceInFourPlaces) {
     ASSERT_TRUE(Generieren("BONUSUMSA", "Umsatz"));
     EXPECT_EQ(Temporaer(), (std::vector<std::pair<int, int64_t>>{{1, 200}}));
 
+    // The customer's bonus page shows the new bonus with each item's value and bonus.
+    TBonusTabellen seite;
+    seite.UseTMP(1, "BONUSUMSA", "Umsatz");
+    seite.SetKundeGepNr(a);
+    EXPECT_EQ(Cent(double(seite.BonusNeu())), 200);
+    ASSERT_EQ(seite.GetTabCount(), 1);
+    ASSERT_EQ(seite.GetTabelle(0).GetItemCount(), 2);
+    EXPECT_EQ(Cent(double(*seite.GetTabelle(0).GetItem(1).Wert)), 766);
+    EXPECT_EQ(Cent(double(*seite.GetTabelle(0).GetItem(1).Bonus)), 77);
+    EXPECT_EQ(seite.GetTabelle(0).GetItem(1).Nr2, 10);
+
     EXPECT_EQ(Buchen(a, "BONUSUMSA", "Umsatz"), TBonusTabellenGen::TBuchErgebnis::Gebucht);
     EXPECT_EQ(Buchen(b, "BONUSUMSA", "Umsatz"), TBonusTabellenGen::TBuchErgebnis::NichtsZuBuchen);
+    // Booked, the page shows the same amount as stored and nothing new.
+    seite.SetKundeGepNr(a);
+    EXPECT_EQ(Cent(double(seite.BonusAlt())), 200);
+    EXPECT_EQ(Cent(double(seite.BonusNeu())), 0);
     const auto boni = Boni(a);
     ASSERT_EQ(boni.size(), 1u);
     EXPECT_EQ(boni[0].rnr, 7);
