@@ -59,6 +59,7 @@ inline QWidget* MitKalender(QWidget* parent, TORVDateEdit* edit, const char* kno
     l->setContentsMargins(0, 0, 0, 0);
     l->setSpacing(2);
     edit->setParent(zelle);
+    edit->setMinimumWidth(edit->fontMetrics().horizontalAdvance(QStringLiteral("00.00.00000")) + 12);
     l->addWidget(edit, 1);
     l->addWidget(KalenderKnopf(zelle, knopfName, edit));
     zelle->setFocusProxy(edit);

@@ -12,6 +12,7 @@
 #include <QTabWidget>
 #include <QTableWidget>
 #include <QVBoxLayout>
+#include <algorithm>
 
 #include "app/dm.h"
 #include "app/version_dialog.h"
@@ -301,16 +302,20 @@ void TSelektionFrm::ElementePositionieren() {
             scroll->horizontalScrollBar()->setValue(0);
             scroll->verticalScrollBar()->setValue(0);
             QWidget* inhalt = scroll->widget();
-            const int breite = viewport - (i == 0 ? 8 : 4);
-            int top = 4;
+            const int rand = i == 0 ? 4 : 2;
+            int top = 4, rechts = viewport;
             for (TSelBox* box : Boxen()) {
                 if (box->parentWidget() != inhalt || box->isHidden()) continue;
+                // A box never gets narrower than it can show; the page scrolls instead.
+                const int breite =
+                    std::max(viewport - (i == 0 ? 8 : 4), box->minimumSizeHint().width());
                 const int hoehe = box->hasHeightForWidth() ? box->heightForWidth(breite)
                                                            : box->sizeHint().height();
-                box->setGeometry(i == 0 ? 4 : 2, top, breite, hoehe);
+                box->setGeometry(rand, top, breite, hoehe);
                 top += hoehe + 4;
+                rechts = std::max(rechts, rand + breite + rand);
             }
-            inhalt->resize(viewport, top);
+            inhalt->resize(rechts, top);
         }
     });
 }

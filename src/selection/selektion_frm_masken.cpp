@@ -72,7 +72,7 @@ void TSelektionFrm::SichtbarkeitSpeichern(const QString& maske) {
     kis::services::FormProperties props;
     for (TSelBox* box : Boxen())
         if (box != SumSelEVBox)
-            props[S(box->objectName()) + ".Visible"] = box->isHidden() ? "0" : "1";
+            props.emplace(S(box->objectName()) + ".Visible", std::string(box->isHidden() ? "0" : "1"));
     store_->Store(S(maske), props);
 }
 

@@ -92,7 +92,7 @@ QString Abbild(const TMerovaFilter& f) {
 void Zeigen(QWidget& w) {
     w.show();
     QApplication::setActiveWindow(&w);
-    QTest::qWaitForWindowActive(&w);
+    if (!QTest::qWaitForWindowActive(&w)) qWarning("window not active");
 }
 
 std::string Csv() {
