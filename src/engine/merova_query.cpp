@@ -7,6 +7,7 @@
 
 #include "platform/accounting/konten_server.h"
 #include "platform/articles/lief_gp_data.h"
+#include "platform/bonus/bonus_generierung.h"
 #include "platform/evaluation/work_file_writer.h"
 #include "platform/openitems/op_tabellen.h"
 #include "platform/partners/gp_data.h"
@@ -106,6 +107,11 @@ TMerovaQuery::~TMerovaQuery() {
 void TMerovaQuery::Init() {
     try {
         FLastLFNRGepName.clear();
+        // The period premium's settings belong to the programme of one bonus run only.
+        if (!FBONUSKennung.empty()) {
+            FFilter.FGutscheineBeruecksichtigen = false;
+            FFilter.FSonderBoni4PIds.clear();
+        }
         FBONUSKennung.clear();
         FBONUSName.clear();
     } catch (const std::exception& e) {
@@ -385,7 +391,3 @@ bool TMerovaQuery::ExecuteKI_Done() {
     return result;
 }
 
-void TMerovaQuery::Filter4BonusKonfig() {
-    // The programme settings of the voucher-aware bonus kind reach the filter with the bonus
-    // generation; an ordinary evaluation leaves the filter as it is.
-}

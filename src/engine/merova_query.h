@@ -40,6 +40,7 @@ class TGpSelektion;
 class TOPTabellen;
 class TKontenServer;
 class TLiefGPData;
+class TBonusTabellenGen;
 
 using TGepGelesenEvent = std::function<void(const TIntPair& kunde, const std::string& name)>;
 using TLFNRGelesenEvent =
@@ -73,7 +74,8 @@ public:
     TMerovaQuery(const TMerovaQuery&) = delete;
     TMerovaQuery& operator=(const TMerovaQuery&) = delete;
 
-    // Forgets the last announced name and the bonus programme of the previous run.
+    // Forgets the last announced name and the bonus programme of the previous run, with the
+    // voucher and article settings that programme put into the filter.
     void Init();
     void SetFilter(const TMerovaFilter& value);
     // false during a run stops the walk after the current step; ExecuteKI then returns false.
@@ -87,6 +89,24 @@ public:
     void Done() {}
     // What ended the last run or fill run with an error ("step: reason"); empty when none did.
     const std::string& Fehler() const { return FFehlerText; }
+
+    // Bonus generation after a successful run in bonus mode: hands every selected customer's
+    // sales (or documents) to the bonus tables of the programme FBONUSKennung / FBONUSName,
+    // which write the new bonuses into the temporary bonus file. Reports each customer
+    // through OnGepGelesen; SetActive(false) stops after the current one. False when stopped,
+    // when the programme cannot be read or when any customer failed (the others are still
+    // processed); Fehler() then tells the first failure.
+    bool ExecuteBO();
+    // One customer; returns the sum of the items' bonuses. Needs the tables of ExecuteBO.
+    long double ExecuteBO_BonusBerechnen(const TIntPair& kunde, bool proPosition);
+    // True when the programme computes per sales position (calculation basis "0"), or its
+    // record is missing.
+    bool BETAProPosition(const std::string& kennung, const std::string& name);
+    // The period premium's settings that shape the evaluation: vouchers at issue and the
+    // fixed article values. Another kind clears them; an ordinary evaluation (no programme)
+    // leaves the filter alone.
+    static void Filter4BonusKonfig(const std::string& kennung, const std::string& name,
+                                   TMerovaFilter& filter);
 
     // Fill runs over the detail file of the last run; false when stopped or failed.
     bool ExecuteFillKivkLief();
@@ -156,6 +176,7 @@ public:
     bool FSucheMitGepFile = false;
     std::unique_ptr<kis::store::Tkivkfile> FKIVKFile;
     std::unique_ptr<kis::store::Tkisufile> FKISUFile;
+    std::unique_ptr<TBonusTabellenGen> BonusTabellen;  // only during ExecuteBO
     std::vector<std::string> FZMSachkontos;
     bool FZMSachkontosGelesen = false;
     std::string FBONUSKennung;

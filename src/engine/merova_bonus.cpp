@@ -1,0 +1,218 @@
+// TMerovaQuery: the bonus generation that follows an evaluation run in bonus mode.
+#include <cmath>
+#include <exception>
+#include <stdexcept>
+
+#include "engine/merova_query.h"
+#include "platform/bonus/beta_programm.h"
+#include "platform/bonus/bonus_generierung.h"
+#include "platform/bonus/bonus_marken.h"
+#include "platform/services/number_format.h"
+#include "platform/services/orv_info.h"
+#include "platform/services/orv_program.h"
+#include "platform/services/orv_utils.h"
+#include "platform/tables/bonus_typen.h"
+#include "platform/tables/phasen.h"
+
+namespace {
+
+// The document kinds of open transactions (phases 13, 14, 17, 26, 29) by their first three
+// characters, as the detail file keeps them.
+bool IstOffenerVorgang(const std::string& belegArt) {
+    for (int nr : {13, 14, 17, 26, 29})
+        if (!belegArt.empty() && CPhase(nr).substr(0, 3) == belegArt.substr(0, 3)) return true;
+    return false;
+}
+
+struct DetailZeile {
+    std::string Art, BelegArt;
+    int32_t RNr = 0, LNr = 0, PosNr = 0, BelegLNr = 0, BelegRNr = 0, Atk1 = 0, Atk2 = 0;
+    TDateTime Datum = 0;
+    TInt32Trio ArtikelNr;
+    long double IstVk = 0;
+};
+
+}  // namespace
+
+void TMerovaQuery::Filter4BonusKonfig() {
+    Filter4BonusKonfig(FBONUSKennung, FBONUSName, FFilter);
+}
+
+void TMerovaQuery::Filter4BonusKonfig(const std::string& kennung, const std::string& name,
+                                      TMerovaFilter& filter) {
+    try {
+        if (kennung.empty()) return;
+        if (BonuTypen4Kuerzel(kennung) != 5) {
+            // Another kind: no voucher or article settings of an earlier programme stay.
+            filter.FGutscheineBeruecksichtigen = false;
+            filter.FSonderBoni4PIds.clear();
+            return;
+        }
+        bool gutscheine = false;
+        std::vector<std::pair<TInt32Trio, int64_t>> artikel;
+        if (!TBonusTabellenGen::UMZRFilterWerte(kennung, name, gutscheine, artikel)) return;
+        filter.FGutscheineBeruecksichtigen = gutscheine;
+        filter.FSonderBoni4PIds.clear();
+        for (const auto& [pid, cent] : artikel) {
+            TQEL_PID_GR_Betrag b;
+            b.PId = pid;
+            b.Betrag = double(cent) / 100.0;
+            filter.FSonderBoni4PIds.push_back(b);
+        }
+    } catch (const std::exception& e) {
+        ORVInfo().RegisterException("TMerovaQuery.Filter4BonusKonfig", e);
+    }
+}
+
+bool TMerovaQuery::BETAProPosition(const std::string& kennung, const std::string& name) {
+    try {
+        const auto satz = TBetaStore::Lesen(kennung, name, kBetaHauptsatz);
+        return !satz || satz->Basis == "0";
+    } catch (const std::exception& e) {
+        ORVInfo().RegisterException("TMerovaQuery.BETAProPosition", e);
+        return true;
+    }
+}
+
+bool TMerovaQuery::ExecuteBO() {
+    bool result = true;
+    FFehler = false;
+    FFehlerText.clear();
+    FActive = true;
+    // Registers a failure; the first one is kept for the caller's message.
+    auto fehler = [&](const std::string& wo, const std::exception& e) {
+        ORVInfo().RegisterException(wo, e);
+        if (FFehlerText.empty()) FFehlerText = wo + ": " + e.what();
+        result = false;
+    };
+    try {
+        // A programme that cannot be read stops the generation: guessing its basis would
+        // compute bonuses under the wrong rules.
+        if (!TBetaStore::Lesen(FBONUSKennung, FBONUSName, kBetaHauptsatz)) {
+            const std::string text = "Das Bonusprogramm \"" + FBONUSName +
+                                     "\" kann nicht gelesen werden. Es wurden keine Boni erzeugt.";
+            fehler("TMerovaQuery.ExecuteBO", std::runtime_error(text));
+            ORVInfo().FehlerBox(text);
+            return false;
+        }
+        const bool proPosition = BETAProPosition(FBONUSKennung, FBONUSName);
+        BonusTabellen = std::make_unique<TBonusTabellenGen>(0);
+        BonusTabellen->Clear();
+        BonusTabellen->Open();
+
+        FKISUFile->OpenOut();
+        FKIVKFile->OpenOut();
+        std::vector<std::pair<TIntPair, std::string>> kunden;
+        FKISUFile->ClearKeysAndFilters();
+        FKISUFile->SelectIndex("KUNDE");
+        FKISUFile->Feld("ART").FilterEinzelwertAdd(std::string("VK"));
+        for (bool ok = FKISUFile->Get_ge(); ok; ok = FKISUFile->Next()) {
+            const TIntPair kunde = FKISUFile->Feld("KUNDE").AsPair();
+            if (!kunde.IsNull())  // the totals record is skipped
+                kunden.emplace_back(kunde, FKISUFile->Feld("NAME").AsString());
+        }
+        for (const auto& [kunde, name] : kunden) {
+            DoOnGepGelesen(kunde, name);
+            ORVInfoProcessMessages(300);
+            if (!FActive) break;
+            try {
+                ExecuteBO_BonusBerechnen(kunde, proPosition);
+            } catch (const std::exception& e) {
+                fehler("TMerovaQuery.ExecuteBO_BonusBerechnen", e);
+            }
+        }
+    } catch (const std::exception& e) {
+        fehler("TMerovaQuery.ExecuteBO", e);
+    }
+    // Files and tables are closed on every way out.
+    try {
+        if (FKIVKFile->IsOpen()) FKIVKFile->Close();
+        if (FKISUFile->IsOpen()) FKISUFile->Close();
+        if (BonusTabellen) BonusTabellen->Close();
+    } catch (const std::exception& e) {
+        fehler("TMerovaQuery.ExecuteBO", e);
+    }
+    BonusTabellen.reset();
+    // A stopped generation has left customers out: it is no success.
+    result = result && FActive.load() && !FFehler;
+    FActive = false;
+    return result;
+}
+
+long double TMerovaQuery::ExecuteBO_BonusBerechnen(const TIntPair& kunde, bool proPosition) {
+    if (!BonusTabellen) throw std::logic_error("ExecuteBO_BonusBerechnen ohne Bonustabellen");
+    TBonusTabellenGen& tabellen = *BonusTabellen;
+    tabellen.New(kunde, FBONUSKennung, FBONUSName);
+    tabellen.VorhandeneKundenDatenLaden();
+
+    // The customer's detail records in key order (documents before their positions).
+    std::vector<DetailZeile> zeilen;
+    FKIVKFile->ClearKeysAndFilters();
+    FKIVKFile->SelectIndex("KUNDE");
+    FKIVKFile->Feld("KUNDE").SetKeyWertAndFilter(kunde);
+    for (bool ok = FKIVKFile->Get_ge(); ok; ok = FKIVKFile->Next()) {
+        DetailZeile z;
+        z.Art = FKIVKFile->Feld("ART").AsString();
+        if (z.Art != "NR" && z.Art != "A7" && z.Art != "A8" && z.Art != "A9") continue;
+        z.RNr = FKIVKFile->Feld("RNR").AsInt();
+        z.LNr = FKIVKFile->Feld("LNR").AsInt();
+        z.PosNr = FKIVKFile->Feld("POSNR").AsInt();
+        z.BelegArt = FKIVKFile->Feld("BELEGART").AsString();
+        z.BelegLNr = FKIVKFile->Feld("BELEGLNR").AsInt();
+        z.BelegRNr = FKIVKFile->Feld("BELEGRNR").AsInt();
+        z.Atk1 = FKIVKFile->Feld("ATKNR1").AsInt();
+        z.Atk2 = FKIVKFile->Feld("ATKNR2").AsInt();
+        z.Datum = FKIVKFile->Feld("DATUM").AsDate();
+        z.ArtikelNr = FKIVKFile->Feld("ARTIKELNR").AsTrio();
+        z.IstVk = FKIVKFile->Feld("ISTVK").AsFloat();
+        zeilen.push_back(std::move(z));
+    }
+
+    const TIntPair mandant = ORVProgramm().GetAktMandant();
+    long double summe = 0;
+    for (const auto& z : zeilen) {
+        TBonusGenItem item;
+        if (proPosition) {
+            if (z.Art == "NR") continue;
+            // A position settled for a bonus is never bonified again.
+            if (z.Art != "A7" && BONUMani_PositionVerrechnet(mandant, z.RNr, z.LNr, z.PosNr))
+                continue;
+            item.Art = z.Art == "A7" ? "GZ" : z.Art == "A8" ? "GL" : "  ";
+            item.Nr1 = z.RNr;
+            item.Nr2 = z.LNr;
+            item.PosNr = z.PosNr;
+            item.ArtikelNr = z.ArtikelNr;
+        } else {
+            if (z.Art != "NR" || z.BelegLNr == 0) continue;
+            // A document with a settled position was bonified before (wholly or in part).
+            bool verrechnet = false;
+            for (const auto& p : zeilen)
+                if (p.Art == "A9" && p.RNr == z.RNr && p.LNr == z.LNr &&
+                    BONUMani_PositionVerrechnet(mandant, p.RNr, p.LNr, p.PosNr))
+                    verrechnet = true;
+            if (verrechnet) continue;
+            if (IstOffenerVorgang(z.BelegArt)) {
+                item.Art = "AP";
+                item.Art2 = z.BelegArt.substr(0, 3);
+                item.Nr3 = z.Atk1;
+                item.Nr4 = z.Atk2;
+            } else {
+                item.Art = z.BelegArt.substr(0, 2);
+            }
+            item.Nr1 = z.BelegLNr;
+            item.Nr2 = z.BelegRNr;
+        }
+        item.Wert = z.IstVk;
+        item.Datum = z.Datum;
+        item.Anzahl = 1;
+        summe += tabellen.AddItem(item);
+    }
+
+    bool passEintraege = false;
+    for (const auto& t : tabellen.Tabellen())
+        if (tabellen.Kind() == 2 && t.Eintraege) passEintraege = true;
+    if (kis::services::RoundHalfEven(tabellen.BonusNeu() * 100) != 0 || passEintraege)
+        tabellen.Insert(1);
+    if (tabellen.Kind() == 5) tabellen.OffenerBonusBerechnen(kunde, orv_Now());
+    return summe;
+}

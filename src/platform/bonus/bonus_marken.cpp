@@ -1,0 +1,125 @@
+#include "platform/bonus/bonus_marken.h"
+
+#include <stdexcept>
+#include <string>
+#include <vector>
+
+#include "platform/services/orv_program.h"
+#include "platform/store/booking.h"
+#include "platform/store/database.h"
+#include "platform/store/work_files.h"
+
+namespace {
+
+using kis::store::Statement;
+using kis::store::SuiteDb;
+
+std::string Trim(std::string s) {
+    while (!s.empty() && s.back() == ' ') s.pop_back();
+    size_t a = 0;
+    while (a < s.size() && s[a] == ' ') ++a;
+    return s.substr(a);
+}
+
+std::string PositionText(int32_t rnr, int32_t lnr, int32_t posNr) {
+    return std::to_string(rnr) + "/" + std::to_string(lnr) + "/" + std::to_string(posNr);
+}
+
+}  // namespace
+
+void BONUMani_BonifiziereLST(const TIntPair& mandant, int32_t rnr, int32_t lnr, int32_t /*reserved*/,
+                             int32_t ref1, int32_t ref2, int32_t ref3, int32_t posNr) {
+    Statement& s = SuiteDb().Cached(
+        "SELECT BONUS1ART, BONUS2ART FROM LST WHERE MANDANT_L = ? AND MANDANT_R = ? AND RNR = ? "
+        "AND LNR = ? AND POSNR = ?");
+    s.Bind(1, mandant.Lnr).Bind(2, mandant.Rnr).Bind(3, rnr).Bind(4, lnr).Bind(5, posNr);
+    const bool gefunden = s.Step();
+    const bool markiert = gefunden && (!Trim(s.ColumnText(0)).empty() || !Trim(s.ColumnText(1)).empty());
+    s.Reset();
+    if (!gefunden)
+        throw std::runtime_error("Die Verkaufsposition " + PositionText(rnr, lnr, posNr) +
+                                 " ist nicht vorhanden.");
+    if (markiert)
+        throw TBonusSchonVerrechnet("Die Verkaufsposition " + PositionText(rnr, lnr, posNr) +
+                                    " ist bereits für einen Bonus verrechnet.");
+    Statement& u = SuiteDb().Cached(
+        "UPDATE LST SET BONUS1ART = 'BN', BONUS1_L = ?, BONUS1_R = ?, BONUS1_S = ? WHERE "
+        "MANDANT_L = ? AND MANDANT_R = ? AND RNR = ? AND LNR = ? AND POSNR = ?");
+    u.Bind(1, ref1).Bind(2, ref2).Bind(3, ref3).Bind(4, mandant.Lnr).Bind(5, mandant.Rnr)
+        .Bind(6, rnr).Bind(7, lnr).Bind(8, posNr);
+    u.Run();
+}
+
+int BONUMani_EntbonifiziereLST(int32_t ref1, int32_t ref2, int32_t ref3) {
+    int n = 0;
+    for (const char* sql :
+         {"UPDATE LST SET BONUS1ART = '', BONUS1_L = 0, BONUS1_R = 0, BONUS1_S = 0 WHERE "
+          "BONUS1ART = 'BN' AND BONUS1_L = ? AND BONUS1_R = ? AND BONUS1_S = ?",
+          "UPDATE LST SET BONUS2ART = '', BONUS2_L = 0, BONUS2_R = 0, BONUS2_S = 0 WHERE "
+          "BONUS2ART = 'BN' AND BONUS2_L = ? AND BONUS2_R = ? AND BONUS2_S = ?"}) {
+        Statement& u = SuiteDb().Cached(sql);
+        u.Bind(1, ref1).Bind(2, ref2).Bind(3, ref3);
+        u.Run();
+        n += SuiteDb().Changes();
+    }
+    return n;
+}
+
+bool BONUMani_PositionVerrechnet(const TIntPair& mandant, int32_t rnr, int32_t lnr, int32_t posNr) {
+    Statement& s = SuiteDb().Cached(
+        "SELECT BONUS1ART, BONUS2ART FROM LST WHERE MANDANT_L = ? AND MANDANT_R = ? AND RNR = ? "
+        "AND LNR = ? AND POSNR = ?");
+    s.Bind(1, mandant.Lnr).Bind(2, mandant.Rnr).Bind(3, rnr).Bind(4, lnr).Bind(5, posNr);
+    const bool verrechnet = !s.Step() || !Trim(s.ColumnText(0)).empty() || !Trim(s.ColumnText(1)).empty();
+    s.Reset();
+    return verrechnet;
+}
+
+void BonusTabItemBuchen(const TIntPair& kunde, const TBonusGenItem& item, const TInt32Trio& ref) {
+    const TIntPair mandant = ORVProgramm().GetAktMandant();
+    const std::string art = Trim(item.Art);
+    if (art == "GZ") return;
+    if (item.IstPosition()) {
+        kis::store::BookingScope buchung(kBuchungBonusBerechnet, kunde);
+        BONUMani_BonifiziereLST(mandant, item.Nr1, item.Nr2, 0, ref.Lnr, ref.Rnr, ref.Snr, item.PosNr);
+        buchung.Commit();
+        return;
+    }
+    // A document: its row in the detail file gives the sales-list key, its "A9" rows the
+    // positions that were selected.
+    auto db = kis::store::WorkFileConnection(kis::store::WorkFileName("KIVKFILE."), false);
+    Statement& d = db->Cached(
+        "SELECT RNR, LNR, BELEGART, ATKNR1, ATKNR2 FROM KIVKFILE WHERE KUNDE_L = ? AND KUNDE_R = ? "
+        "AND ART = 'NR' AND BELEGLNR = ? AND BELEGRNR = ?");
+    d.Bind(1, kunde.Lnr).Bind(2, kunde.Rnr).Bind(3, item.Nr1).Bind(4, item.Nr2);
+    bool gefunden = false;
+    int32_t rnr = 0, lnr = 0;
+    while (!gefunden && d.Step()) {
+        const std::string belegArt = d.ColumnText(2);
+        const bool passt =
+            art == "AP" ? belegArt.substr(0, 3) == Trim(item.Art2) && d.ColumnInt(3) == item.Nr3 &&
+                              d.ColumnInt(4) == item.Nr4
+                        : belegArt.substr(0, 2) == art;
+        if (passt && !(d.ColumnInt(0) == 0 && d.ColumnInt(1) == 0)) {
+            gefunden = true;
+            rnr = int32_t(d.ColumnInt(0));
+            lnr = int32_t(d.ColumnInt(1));
+        }
+    }
+    d.Reset();
+    if (!gefunden)
+        throw std::runtime_error("Der Beleg " + art + " " + std::to_string(item.Nr1) + "/" +
+                                 std::to_string(item.Nr2) + " ist in der Auswertung nicht vorhanden.");
+    std::vector<int32_t> positionen;
+    Statement& p = db->Cached(
+        "SELECT POSNR FROM KIVKFILE WHERE KUNDE_L = ? AND KUNDE_R = ? AND ART = 'A9' AND RNR = ? "
+        "AND LNR = ? ORDER BY POSNR");
+    p.Bind(1, kunde.Lnr).Bind(2, kunde.Rnr).Bind(3, rnr).Bind(4, lnr);
+    while (p.Step()) positionen.push_back(int32_t(p.ColumnInt(0)));
+    p.Reset();
+    if (positionen.empty()) return;
+    kis::store::BookingScope buchung(kBuchungBonusBerechnet, kunde);
+    for (int32_t pos : positionen)
+        BONUMani_BonifiziereLST(mandant, rnr, lnr, 0, ref.Lnr, ref.Rnr, ref.Snr, pos);
+    buchung.Commit();
+}

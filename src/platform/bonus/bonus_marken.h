@@ -1,0 +1,24 @@
+#pragma once
+// The bonus marks of sales positions. A position carries two marks, each a kind ("BN") and the
+// reference (RNr, LNr, SNr) of the bonus that settled it; a position with a mark is settled
+// and is never bonified again until that bonus is deleted or cancelled.
+#include <cstdint>
+
+#include "platform/base/keys.h"
+#include "platform/bonus/bonus_generierung.h"
+
+// Marks the position (client company, RNR, LNR, POSNR) as settled by the bonus ref1-ref3.
+// Throws TBonusSchonVerrechnet when it already carries a mark, std::runtime_error when it does
+// not exist. `reserved` is kept for the call's shape and ignored.
+void BONUMani_BonifiziereLST(const TIntPair& mandant, int32_t rnr, int32_t lnr, int32_t reserved,
+                             int32_t ref1, int32_t ref2, int32_t ref3, int32_t posNr);
+// Releases every position marked by this bonus; returns how many marks were removed.
+int BONUMani_EntbonifiziereLST(int32_t ref1, int32_t ref2, int32_t ref3);
+// True when the position carries a mark (or does not exist: nothing there can be bonified).
+bool BONUMani_PositionVerrechnet(const TIntPair& mandant, int32_t rnr, int32_t lnr, int32_t posNr);
+
+// The item-booking callback without a window: a position item ("  ", "GL") marks its position;
+// a document item marks the selected positions ("A9") of its document in this process's
+// detail file; a voucher redemption ("GZ") is a payment and has no position to mark. Each
+// marking is a nested booking of type 44. Throws when a position cannot be marked.
+void BonusTabItemBuchen(const TIntPair& kunde, const TBonusGenItem& item, const TInt32Trio& ref);
