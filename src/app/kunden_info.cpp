@@ -4,6 +4,7 @@
 #include <QApplication>
 #include <QFrame>
 #include <QLineEdit>
+#include <QTimer>
 #include <QVBoxLayout>
 
 #include "app/dm.h"
@@ -113,7 +114,9 @@ void TKundenInfo::FormCreate() {
         EnabledSetzen(rTyp);
         if (dm_ && dm_->AutoBGModus) {
             if (rTyp == 1)
-                bmnHauptClick(0, QStringLiteral("BTNBONUSERZ"));
+                // Posted: the program wires the bonus windows to this one after creating it,
+                // and the generation starts once the message loop runs.
+                QTimer::singleShot(0, this, [this] { bmnHauptClick(0, QStringLiteral("BTNBONUSERZ")); });
             else
                 kis::app::AbgBeenden(kis::app::AbgStatus::Aufruf,
                                      QStringLiteral("Die automatische Bonusgenerierung ist nur auf "

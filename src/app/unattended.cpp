@@ -7,7 +7,7 @@
 #include <stdexcept>
 
 #include "platform/services/orv_info.h"
-#include "platform/store/record_files.h"
+#include "platform/bonus/beta_programm.h"
 
 namespace kis::app {
 
@@ -51,20 +51,10 @@ QString AbgProgrammPruefen(const QString& bonusTyp, const QString& programmName,
         return QStringLiteral("Es wurde kein Bonusprogramm angegeben (Schalter PROG=).");
     if (programmName.trimmed().isEmpty())
         return QStringLiteral("Es wurde kein Programmname angegeben (Schalter KUND=).");
-    kis::store::Tbetafile beta;
-    beta.OpenOut();
-    beta.ClearKeysAndFilters();
-    beta.SelectIndex("KEY");
-    beta.Feld("TYP").SetKeyWertAndFilter(kennung.toStdString());
-    beta.Feld("NAME").SetKeyWertAndFilter(programmName.toStdString());
-    beta.Feld("NR").SetKeyWertAndFilter(0);
-    beta.SetUsedField({"NAME"});
-    beta.ExtendedMaxReceive_Set(1);
-    const bool vorhanden = beta.Get_ge();
-    beta.Close();
-    if (!vorhanden)
-        return QStringLiteral("Das Bonusprogramm \"%1\" (%2) ist nicht vorhanden.")
-            .arg(programmName, bonusTyp);
+    // The same check as the programme picker: a main record, and rules that still exist.
+    const std::string grund = TBetaStore::ProgrammPruefen(kennung.toStdString(), programmName.toStdString());
+    if (!grund.empty())
+        return QString::fromStdString(grund) + QStringLiteral(" (%1, \"%2\")").arg(bonusTyp, programmName);
     return {};
 }
 

@@ -8,6 +8,7 @@
 #include <sstream>
 #include <string>
 
+#include "platform/bonus/beta_programm.h"
 #include "support/suite_fixture.h"
 
 namespace fs = std::filesystem;
@@ -42,8 +43,22 @@ protected:
         const int status = std::system(cmd.c_str());
         return {WIFEXITED(status) ? WEXITSTATUS(status) : -1, Lesen(err)};
     }
-    void Programm(const std::string& typ, const std::string& name) {
-        fx.Row("BETA", {{"TYP", typ}, {"NAME", name}, {"NR", 0}});
+    // A turnover premium with its calculation rule, as the programme editor stores it.
+    void Programm(const std::string& name) {
+        TBetaSatz regel;
+        regel.Typ = "GRUNDTAB";
+        regel.Name = "Drei Prozent";
+        regel.WertArt = "P";
+        regel.Inhalt = {"9999999,99=3,00"};
+        TBetaStore::Speichern(regel, nullptr);
+        TBetaSatz p;
+        p.Typ = "BONUSUMSA";
+        p.Name = name;
+        p.Basis = "0";
+        p.Storno = "0";
+        p.Inhalt = {"Drei Prozent"};
+        const std::vector<std::string> selektion;
+        TBetaStore::Speichern(p, &selektion);
     }
 
     kis::test::SuiteFixture fx{true};
@@ -51,7 +66,7 @@ protected:
 };
 
 TEST_F(UnattendedTest, EveryMissingPieceEndsTheStartWithAStatusAndALine) {
-    Programm("BONUSUMSA", "Sommer");
+    Programm("Sommer");
     struct Fall {
         std::string args;
         int status;
@@ -60,8 +75,8 @@ TEST_F(UnattendedTest, EveryMissingPieceEndsTheStartWithAStatusAndALine) {
     const Fall faelle[] = {
         {"-ABG", 2, "PROG="},
         {"-ABG \"-PROG=Bonusprogramm - Umsatzprämie\"", 2, "KUND="},
-        {"-ABG \"-PROG=Bonusprogramm - Umsatzprämie\" -KUND=Winter", 2, "nicht vorhanden"},
-        {"-ABG \"-PROG=Bonusprogramm - Prämienpass\" -KUND=Sommer", 2, "nicht vorhanden"},
+        {"-ABG \"-PROG=Bonusprogramm - Umsatzprämie\" -KUND=Winter", 2, "nicht gespeichert"},
+        {"-ABG \"-PROG=Bonusprogramm - Prämienpass\" -KUND=Sommer", 2, "nicht gespeichert"},
         // The programme exists, but the generation is not there yet: it says so.
         {"-ABG \"-PROG=Bonusprogramm - Umsatzprämie\" -KUND=Sommer", 4, "nicht verfügbar"},
     };
@@ -78,7 +93,7 @@ TEST_F(UnattendedTest, EveryMissingPieceEndsTheStartWithAStatusAndALine) {
 }
 
 TEST_F(UnattendedTest, AWorkstationThatMayNotGenerateEndsAtOnce) {
-    Programm("BONUSUMSA", "Sommer");
+    Programm("Sommer");
     fx.Row("EINSTELLUNG", {{"MASKE", std::string("SYSTEM")}, {"NAME", std::string("RTYP")},
                            {"WERT", std::string("2")}});
     const Ergebnis r = Kis("-ABG \"-PROG=Bonusprogramm - Umsatzprämie\" -KUND=Sommer");
