@@ -1,12 +1,13 @@
 #include "machine.h"
 
-#include <sqlite3.h>
 #include <sys/utsname.h>
 #include <unistd.h>
 
 #include <cstdlib>
 #include <fstream>
 #include <string>
+
+#include "platform/store/database.h"
 
 namespace kis::bench {
 
@@ -35,7 +36,7 @@ std::string MachineDescription() {
     ::uname(&u);
     return (model.empty() ? std::string("unbekannter Prozessor") : model) + ", " +
            std::to_string(cores) + " Kerne, " + std::to_string((memKb + 512 * 1024) / (1024 * 1024)) +
-           " GB RAM, " + u.sysname + " " + u.release + ", SQLite " + sqlite3_libversion();
+           " GB RAM, " + u.sysname + " " + u.release + ", " + kis::store::Database::EngineName();
 }
 
 }  // namespace kis::bench

@@ -1,18 +1,19 @@
 #include "platform/evaluation/kivk_fill.h"
 
 #include "platform/store/database.h"
+#include "platform/store/sql_dialect.h"
+
+using kis::store::sql::RowId;
 
 TKivkFuellLauf::TKivkFuellLauf(std::shared_ptr<kis::store::Database> kivk) : db_(std::move(kivk)) {
     lesen_ = kis::store::Statement(
-        db_->Handle(),
-        "SELECT rowid, ARTIKELNR_L, ARTIKELNR_R, ARTIKELNR_S FROM KIVKFILE "
-        "ORDER BY KUNDE_L, KUNDE_R, RNR, LNR, POSNR, rowid");
-    lief_ = kis::store::Statement(db_->Handle(),
-                                  "UPDATE KIVKFILE SET LIEFNAME = ?, LIEFART = ? WHERE rowid = ?");
+        *db_, "SELECT " + RowId() + ", ARTIKELNR_L, ARTIKELNR_R, ARTIKELNR_S FROM KIVKFILE "
+              "ORDER BY KUNDE_L, KUNDE_R, RNR, LNR, POSNR, " + RowId());
+    lief_ = kis::store::Statement(
+        *db_, "UPDATE KIVKFILE SET LIEFNAME = ?, LIEFART = ? WHERE " + RowId() + " = ?");
     merkmale_ = kis::store::Statement(
-        db_->Handle(),
-        "UPDATE KIVKFILE SET MERKMAL1 = ?, MERKMAL2 = ?, MERKMAL3 = ?, MERKMAL4 = ?, "
-        "MERKMAL5 = ?, MERKMAL6 = ? WHERE rowid = ?");
+        *db_, "UPDATE KIVKFILE SET MERKMAL1 = ?, MERKMAL2 = ?, MERKMAL3 = ?, MERKMAL4 = ?, "
+              "MERKMAL5 = ?, MERKMAL6 = ? WHERE " + RowId() + " = ?");
 }
 
 TKivkFuellLauf::~TKivkFuellLauf() = default;

@@ -2,33 +2,33 @@
 
 #include <cmath>
 
+#include "platform/store/sql_dialect.h"
+
+using kis::store::Statement;
+
 namespace {
 
-// Text bound without a copy: the record outlives the step that uses it.
-void BindText(sqlite3_stmt* st, int idx, const std::string& s) {
-    sqlite3_bind_text(st, idx, s.data(), int(s.size()), SQLITE_STATIC);
-}
-
 // Row id 0 lets the file choose (NULL), any other value is taken as given.
-void BindRowId(sqlite3_stmt* st, int idx, int64_t rowid) {
+void BindRowId(Statement& st, int idx, int64_t rowid) {
     if (rowid == 0)
-        sqlite3_bind_null(st, idx);
+        st.BindNull(idx);
     else
-        sqlite3_bind_int64(st, idx, rowid);
+        st.Bind(idx, rowid);
 }
 
 // A column default 0 reads back as +0; a negative zero must be written as it is.
 bool Null(long double v) { return v == 0 && !std::signbit(v); }
 
+// Columns after the row id.
 const char* const kSpalten[kKivkFormen] = {
     // Position
-    "rowid, KUNDE_L, KUNDE_R, ART, RNR, LNR, POSNR, DATUM, FILIALE, ARTIKELNR_L, ARTIKELNR_R, "
+    "KUNDE_L, KUNDE_R, ART, RNR, LNR, POSNR, DATUM, FILIALE, ARTIKELNR_L, ARTIKELNR_R, "
     "ARTIKELNR_S, GROESSE, VKKZ, ISTVK, SOLLVK, MENGE",
     // Beleg
-    "rowid, KUNDE_L, KUNDE_R, ART, RNR, LNR, POSNR, BELEGART, BELEGLNR, BELEGRNR, ATKNR1, "
+    "KUNDE_L, KUNDE_R, ART, RNR, LNR, POSNR, BELEGART, BELEGLNR, BELEGRNR, ATKNR1, "
     "ATKNR2, DATUM, ISTVK, SOLLVK, MENGE, GESWERT, GESMENGE, ANZPOS",
     // Voll
-    "rowid, KUNDE_L, KUNDE_R, ART, RNR, LNR, POSNR, BELEGART, BELEGLNR, BELEGRNR, ATKNR1, "
+    "KUNDE_L, KUNDE_R, ART, RNR, LNR, POSNR, BELEGART, BELEGLNR, BELEGRNR, ATKNR1, "
     "ATKNR2, DATUM, FILIALE, ARTIKELNR_L, ARTIKELNR_R, ARTIKELNR_S, LIEFNAME, LIEFART, "
     "MERKMAL1, MERKMAL2, MERKMAL3, MERKMAL4, MERKMAL5, MERKMAL6, GROESSE, VKKZ, ISTVK, SOLLVK, "
     "MENGE, GESWERT, GESMENGE, ANZPOS",
@@ -52,7 +52,8 @@ TKivkForm KivkForm(const TKivkSatz& s) {
 
 std::string KivkInsertSql(TKivkForm form, int zeilen) {
     const int f = int(form);
-    std::string sql = std::string("INSERT INTO KIVKFILE (") + kSpalten[f] + ") VALUES ";
+    std::string sql =
+        "INSERT INTO KIVKFILE (" + kis::store::sql::RowId() + ", " + kSpalten[f] + ") VALUES ";
     std::string zeile = "(?";
     for (int i = 1; i < kAnzahl[f]; ++i) zeile += ", ?";
     zeile += ")";
@@ -60,45 +61,45 @@ std::string KivkInsertSql(TKivkForm form, int zeilen) {
     return sql;
 }
 
-int BindKivk(sqlite3_stmt* h, int i, const TKivkSatz& s, TKivkForm form) {
+int BindKivk(Statement& st, int i, const TKivkSatz& s, TKivkForm form) {
     const bool voll = form == TKivkForm::Voll;
-    BindRowId(h, i++, s.RowId);
-    sqlite3_bind_int(h, i++, s.Kunde.Lnr);
-    sqlite3_bind_int(h, i++, s.Kunde.Rnr);
-    BindText(h, i++, s.Art);
-    sqlite3_bind_int(h, i++, s.RNr);
-    sqlite3_bind_int(h, i++, s.LNr);
-    sqlite3_bind_int(h, i++, s.PosNr);
+    BindRowId(st, i++, s.RowId);
+    st.Bind(i++, s.Kunde.Lnr);
+    st.Bind(i++, s.Kunde.Rnr);
+    st.BindRef(i++, s.Art);
+    st.Bind(i++, s.RNr);
+    st.Bind(i++, s.LNr);
+    st.Bind(i++, s.PosNr);
     if (form != TKivkForm::Position) {
-        BindText(h, i++, s.BelegArt);
-        sqlite3_bind_int(h, i++, s.BelegLNr);
-        sqlite3_bind_int(h, i++, s.BelegRNr);
-        sqlite3_bind_int(h, i++, s.AtkNr1);
-        sqlite3_bind_int(h, i++, s.AtkNr2);
+        st.BindRef(i++, s.BelegArt);
+        st.Bind(i++, s.BelegLNr);
+        st.Bind(i++, s.BelegRNr);
+        st.Bind(i++, s.AtkNr1);
+        st.Bind(i++, s.AtkNr2);
     }
-    sqlite3_bind_double(h, i++, s.Datum);
+    st.Bind(i++, s.Datum);
     if (form != TKivkForm::Beleg) {
-        sqlite3_bind_int(h, i++, s.Filiale);
-        sqlite3_bind_int(h, i++, s.ArtikelNr.Lnr);
-        sqlite3_bind_int(h, i++, s.ArtikelNr.Rnr);
-        sqlite3_bind_int(h, i++, s.ArtikelNr.Snr);
+        st.Bind(i++, s.Filiale);
+        st.Bind(i++, s.ArtikelNr.Lnr);
+        st.Bind(i++, s.ArtikelNr.Rnr);
+        st.Bind(i++, s.ArtikelNr.Snr);
     }
     if (voll) {
-        BindText(h, i++, s.LiefName);
-        BindText(h, i++, s.LiefArt);
-        for (const auto& m : s.Merkmal) BindText(h, i++, m);
+        st.BindRef(i++, s.LiefName);
+        st.BindRef(i++, s.LiefArt);
+        for (const auto& m : s.Merkmal) st.BindRef(i++, m);
     }
     if (form != TKivkForm::Beleg) {
-        BindText(h, i++, s.Groesse);
-        BindText(h, i++, s.VkKz);
+        st.BindRef(i++, s.Groesse);
+        st.BindRef(i++, s.VkKz);
     }
-    sqlite3_bind_double(h, i++, double(s.IstVk));
-    sqlite3_bind_double(h, i++, double(s.SollVk));
-    sqlite3_bind_int(h, i++, s.Menge);
+    st.Bind(i++, double(s.IstVk));
+    st.Bind(i++, double(s.SollVk));
+    st.Bind(i++, s.Menge);
     if (form != TKivkForm::Position) {
-        sqlite3_bind_double(h, i++, double(s.GesWert));
-        sqlite3_bind_int(h, i++, s.GesMenge);
-        sqlite3_bind_int(h, i++, s.AnzPos);
+        st.Bind(i++, double(s.GesWert));
+        st.Bind(i++, s.GesMenge);
+        st.Bind(i++, s.AnzPos);
     }
     return i;
 }

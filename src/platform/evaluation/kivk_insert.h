@@ -3,12 +3,11 @@
 // sets 17 of the 33 columns, a document or sums record 19; the others keep their column
 // defaults ('' or 0), which are exactly what the record holds there. Binding only the columns
 // a record sets makes each insert cheaper for the writer thread.
-#include <sqlite3.h>
-
 #include <cstdint>
 #include <string>
 
 #include "platform/evaluation/work_records.h"
+#include "platform/store/statement.h"
 
 enum class TKivkForm : uint8_t { Position, Beleg, Voll };
 constexpr int kKivkFormen = 3;
@@ -17,5 +16,6 @@ constexpr int kKivkFormen = 3;
 TKivkForm KivkForm(const TKivkSatz& s);
 // INSERT of `zeilen` records of the form in one statement.
 std::string KivkInsertSql(TKivkForm form, int zeilen);
-// Binds one record in the form from parameter i on; returns the next free parameter.
-int BindKivk(sqlite3_stmt* h, int i, const TKivkSatz& s, TKivkForm form);
+// Binds one record in the form from parameter i on; returns the next free parameter. Texts are
+// bound without a copy: the record must outlive the step that uses them.
+int BindKivk(kis::store::Statement& st, int i, const TKivkSatz& s, TKivkForm form);

@@ -1,22 +1,13 @@
 #include "platform/evaluation/sales_stream.h"
 
-#include <sqlite3.h>
-
 #include <algorithm>
 #include <cstring>
 
 #include "platform/store/database.h"
+#include "platform/store/sql_dialect.h"
 
 using kis::store::SuiteDb;
-
-namespace {
-
-void AssignText(std::string& out, sqlite3_stmt* st, int col) {
-    const auto* p = reinterpret_cast<const char*>(sqlite3_column_text(st, col));
-    out.assign(p ? p : "", p ? size_t(sqlite3_column_bytes(st, col)) : 0);
-}
-
-}  // namespace
+namespace sql = kis::store::sql;
 
 bool TLfnrEintrag::ArtIst(const char* art) const { return std::strcmp(BelegArt, art) == 0; }
 
@@ -25,20 +16,20 @@ std::vector<TLfnrEintrag> LeseBelegIndex(const TIntPair& mandant) {
     // Read in file order (sequential) and sorted here: walking the index KUNDE would fetch
     // every record from a different place of the file.
     kis::store::Statement st(
-        SuiteDb().Handle(),
-        "SELECT KUNDE_L, KUNDE_R, RNR, LNR, BELEGLNR, BELEGRNR, BELEGART FROM LFNR NOT INDEXED "
-        "WHERE MANDANT_L = ? AND MANDANT_R = ? ORDER BY rowid");
+        SuiteDb(),
+        "SELECT KUNDE_L, KUNDE_R, RNR, LNR, BELEGLNR, BELEGRNR, BELEGART FROM " +
+            sql::TableInFileOrder("LFNR") + " WHERE MANDANT_L = ? AND MANDANT_R = ? ORDER BY " +
+            sql::RowId());
     st.Bind(1, mandant.Lnr).Bind(2, mandant.Rnr);
-    sqlite3_stmt* h = st.Handle();
     while (st.Step()) {
         TLfnrEintrag e;
-        e.Kunde = TIntPair(sqlite3_column_int(h, 0), sqlite3_column_int(h, 1));
-        e.RNr = sqlite3_column_int(h, 2);
-        e.LNr = sqlite3_column_int(h, 3);
-        e.BelegLNr = sqlite3_column_int(h, 4);
-        e.BelegRNr = sqlite3_column_int(h, 5);
-        const auto* art = reinterpret_cast<const char*>(sqlite3_column_text(h, 6));
-        if (art) std::strncpy(e.BelegArt, art, sizeof e.BelegArt - 1);
+        e.Kunde = TIntPair(int32_t(st.ColumnInt(0)), int32_t(st.ColumnInt(1)));
+        e.RNr = int32_t(st.ColumnInt(2));
+        e.LNr = int32_t(st.ColumnInt(3));
+        e.BelegLNr = int32_t(st.ColumnInt(4));
+        e.BelegRNr = int32_t(st.ColumnInt(5));
+        const std::string_view art = st.ColumnTextView(6);
+        std::memcpy(e.BelegArt, art.data(), std::min(art.size(), sizeof e.BelegArt - 1));
         out.push_back(e);
     }
     std::stable_sort(out.begin(), out.end(), [](const TLfnrEintrag& a, const TLfnrEintrag& b) {
@@ -51,11 +42,12 @@ std::vector<TLfnrEintrag> LeseBelegIndex(const TIntPair& mandant) {
 }
 
 TLSTScan::TLSTScan(const TIntPair& mandant)
-    : st_(SuiteDb().Handle(),
+    : st_(SuiteDb(),
           "SELECT RNR, LNR, POSNR, ART, DATUM, FILIALE, ARTIKELNR_L, ARTIKELNR_R, ARTIKELNR_S, "
           "GROESSE, VKKZ, ISTVK, SOLLVK, REDSOLLVK, NACHLASS, MENGE, BONUS1ART, BONUS2ART "
-          "FROM LST NOT INDEXED "
-          "WHERE MANDANT_L = ? AND MANDANT_R = ? AND POSNR BETWEEN 0 AND 9999 ORDER BY rowid"),
+          "FROM " + sql::TableInFileOrder("LST") +
+              " WHERE MANDANT_L = ? AND MANDANT_R = ? AND POSNR BETWEEN 0 AND 9999 ORDER BY " +
+              sql::RowId()),
       mandant_(mandant) {
     st_.Bind(1, mandant.Lnr).Bind(2, mandant.Rnr);
 }
@@ -64,25 +56,25 @@ TLSTScan::~TLSTScan() = default;
 
 bool TLSTScan::Next(TLSTPosition& p) {
     if (!st_.Step()) return false;
-    sqlite3_stmt* h = st_.Handle();
+    const kis::store::Statement& st = st_;
     p.Mandant = mandant_;
-    p.RNr = sqlite3_column_int(h, 0);
-    p.LNr = sqlite3_column_int(h, 1);
-    p.PosNr = sqlite3_column_int(h, 2);
-    AssignText(p.Art, h, 3);
-    p.Datum = sqlite3_column_double(h, 4);
-    p.Filiale = sqlite3_column_int(h, 5);
-    p.ArtikelNr = TInt32Trio(sqlite3_column_int(h, 6), sqlite3_column_int(h, 7),
-                             sqlite3_column_int(h, 8));
-    p.Groesse = sqlite3_column_int(h, 9);
-    AssignText(p.VkKz, h, 10);
-    p.IstVk = sqlite3_column_double(h, 11);
-    p.SollVk = sqlite3_column_double(h, 12);
-    p.RedSollVk = sqlite3_column_double(h, 13);
-    p.Nachlass = sqlite3_column_double(h, 14);
-    p.Menge = sqlite3_column_int(h, 15);
-    AssignText(p.Bonus1Art, h, 16);
-    AssignText(p.Bonus2Art, h, 17);
+    p.RNr = int32_t(st.ColumnInt(0));
+    p.LNr = int32_t(st.ColumnInt(1));
+    p.PosNr = int32_t(st.ColumnInt(2));
+    st.ColumnText(3, p.Art);
+    p.Datum = st.ColumnDouble(4);
+    p.Filiale = int32_t(st.ColumnInt(5));
+    p.ArtikelNr = TInt32Trio(int32_t(st.ColumnInt(6)), int32_t(st.ColumnInt(7)),
+                             int32_t(st.ColumnInt(8)));
+    p.Groesse = int32_t(st.ColumnInt(9));
+    st.ColumnText(10, p.VkKz);
+    p.IstVk = st.ColumnDouble(11);
+    p.SollVk = st.ColumnDouble(12);
+    p.RedSollVk = st.ColumnDouble(13);
+    p.Nachlass = st.ColumnDouble(14);
+    p.Menge = int32_t(st.ColumnInt(15));
+    st.ColumnText(16, p.Bonus1Art);
+    st.ColumnText(17, p.Bonus2Art);
     return true;
 }
 

@@ -1,38 +1,32 @@
 #include "platform/evaluation/work_file_writer.h"
 
-#include <sqlite3.h>
-
 #include "platform/evaluation/kivk_insert.h"
-
 #include "platform/store/database.h"
+#include "platform/store/sql_dialect.h"
 #include "platform/store/store_error.h"
 
 using kis::store::Database;
 using kis::store::Statement;
+using kis::store::sql::RowId;
 
 namespace {
 
-// Text bound without a copy: the record outlives the step that uses it.
-void BindText(sqlite3_stmt* st, int idx, const std::string& s) {
-    sqlite3_bind_text(st, idx, s.data(), int(s.size()), SQLITE_STATIC);
-}
-
 // Every parameter is bound anew before each step, so the bindings need not be cleared.
 void Step(Statement& st) {
-    sqlite3_stmt* h = st.Handle();
-    const int rc = sqlite3_step(h);
-    sqlite3_reset(h);
-    if (rc != SQLITE_DONE)
+    try {
+        st.Execute();
+    } catch (const kis::store::StoreError& e) {
         throw kis::store::StoreError(std::string("Fehler beim Schreiben der Arbeitsdatei: ") +
-                                     sqlite3_errmsg(sqlite3_db_handle(h)));
+                                     e.what());
+    }
 }
 
 // Row id 0 lets the file choose (NULL), any other value is taken as given.
-void BindRowId(sqlite3_stmt* st, int idx, int64_t rowid) {
+void BindRowId(Statement& st, int idx, int64_t rowid) {
     if (rowid == 0)
-        sqlite3_bind_null(st, idx);
+        st.BindNull(idx);
     else
-        sqlite3_bind_int64(st, idx, rowid);
+        st.Bind(idx, rowid);
 }
 
 }  // namespace
@@ -41,65 +35,56 @@ TKIWorkFiles::TKIWorkFiles(std::shared_ptr<Database> kisu, std::shared_ptr<Datab
     : kisu_(std::move(kisu)), kivk_(std::move(kivk)) {
     // The detail file grows by millions of records in one run; a larger page cache keeps the
     // pages of its index and of the batch in memory until the batch is committed.
-    kivk_->Exec("PRAGMA cache_size=-16384");
-    insKisu_ = Statement(kisu_->Handle(),
-                         "INSERT INTO KISUFILE (rowid, KUNDE_L, KUNDE_R, ART, NAME, VORNAME, "
+    kivk_->SetCacheSize(16);
+    insKisu_ = Statement(*kisu_,
+                         "INSERT INTO KISUFILE (" + RowId() + ", KUNDE_L, KUNDE_R, ART, NAME, VORNAME, "
                          "SELUMSATZ, SELMENGE, GESUMSATZ, GESMENGE) "
                          "VALUES (?, ?, ?, ?, ?, ?, ?, ?, ?, ?)");
-    updKisu_ = Statement(kisu_->Handle(),
+    updKisu_ = Statement(*kisu_,
                          "UPDATE KISUFILE SET SELUMSATZ = ?, SELMENGE = ?, GESUMSATZ = ?, "
-                         "GESMENGE = ? WHERE rowid = ?");
+                         "GESMENGE = ? WHERE " + RowId() + " = ?");
     for (int f = 0; f < kKivkFormen; ++f) {
-        insKivk_[f] = Statement(kivk_->Handle(), KivkInsertSql(TKivkForm(f), 1));
-        insKivkMehrfach_[f] = Statement(kivk_->Handle(), KivkInsertSql(TKivkForm(f), kMehrfach));
+        insKivk_[f] = Statement(*kivk_, KivkInsertSql(TKivkForm(f), 1));
+        insKivkMehrfach_[f] = Statement(*kivk_, KivkInsertSql(TKivkForm(f), kMehrfach));
     }
-    updKivk_ = Statement(kivk_->Handle(),
-                         "UPDATE KIVKFILE SET ISTVK = ?, SOLLVK = ?, MENGE = ? WHERE rowid = ?");
-    delBelegArt_ = Statement(kivk_->Handle(),
+    updKivk_ = Statement(*kivk_,
+                         "UPDATE KIVKFILE SET ISTVK = ?, SOLLVK = ?, MENGE = ? WHERE " + RowId() + " = ?");
+    delBelegArt_ = Statement(*kivk_,
                              "DELETE FROM KIVKFILE WHERE KUNDE_L = ? AND KUNDE_R = ? AND RNR = ? "
                              "AND LNR = ? AND ART >= ? AND ART <= ?");
-    delBelegPos_ = Statement(kivk_->Handle(),
+    delBelegPos_ = Statement(*kivk_,
                              "DELETE FROM KIVKFILE WHERE KUNDE_L = ? AND KUNDE_R = ? AND RNR = ? "
                              "AND LNR = ? AND ART <> 'NR'");
-    delBeleg_ = Statement(kivk_->Handle(),
+    delBeleg_ = Statement(*kivk_,
                           "DELETE FROM KIVKFILE WHERE KUNDE_L = ? AND KUNDE_R = ? AND RNR = ? "
                           "AND LNR = ?");
-    delKunde_ = Statement(kivk_->Handle(),
+    delKunde_ = Statement(*kivk_,
                           "DELETE FROM KIVKFILE WHERE KUNDE_L = ? AND KUNDE_R = ?");
 }
 
 TKIWorkFiles::~TKIWorkFiles() = default;
 
 int64_t TKIWorkFiles::InsertKisu(const TKisuSatz& s) {
-    sqlite3_stmt* h = insKisu_.Handle();
-    BindRowId(h, 1, s.RowId);
-    sqlite3_bind_int(h, 2, s.Kunde.Lnr);
-    sqlite3_bind_int(h, 3, s.Kunde.Rnr);
-    BindText(h, 4, s.Art);
-    BindText(h, 5, s.Name);
-    BindText(h, 6, s.Vorname);
-    sqlite3_bind_double(h, 7, double(s.SelUmsatz));
-    sqlite3_bind_int(h, 8, s.SelMenge);
-    sqlite3_bind_double(h, 9, double(s.GesUmsatz));
-    sqlite3_bind_int(h, 10, s.GesMenge);
+    Statement& st = insKisu_;
+    BindRowId(st, 1, s.RowId);
+    st.Bind(2, s.Kunde.Lnr).Bind(3, s.Kunde.Rnr);
+    st.BindRef(4, s.Art).BindRef(5, s.Name).BindRef(6, s.Vorname);
+    st.Bind(7, double(s.SelUmsatz)).Bind(8, s.SelMenge);
+    st.Bind(9, double(s.GesUmsatz)).Bind(10, s.GesMenge);
     Step(insKisu_);
     return kisu_->LastInsertRowId();
 }
 
 void TKIWorkFiles::UpdateKisuSummen(int64_t rowid, const TKisuSatz& s) {
-    sqlite3_stmt* h = updKisu_.Handle();
-    sqlite3_bind_double(h, 1, double(s.SelUmsatz));
-    sqlite3_bind_int(h, 2, s.SelMenge);
-    sqlite3_bind_double(h, 3, double(s.GesUmsatz));
-    sqlite3_bind_int(h, 4, s.GesMenge);
-    sqlite3_bind_int64(h, 5, rowid);
+    updKisu_.Bind(1, double(s.SelUmsatz)).Bind(2, s.SelMenge);
+    updKisu_.Bind(3, double(s.GesUmsatz)).Bind(4, s.GesMenge).Bind(5, rowid);
     Step(updKisu_);
 }
 
 int64_t TKIWorkFiles::InsertKivk(const TKivkSatz& s) {
     const TKivkForm f = KivkForm(s);
     Statement& st = insKivk_[int(f)];
-    BindKivk(st.Handle(), 1, s, f);
+    BindKivk(st, 1, s, f);
     Step(st);
     return kivk_->LastInsertRowId();
 }
@@ -120,13 +105,13 @@ void TKIWorkFiles::InsertKivkMehrere(const TKivkSatz* s, size_t n) {
         if (anzahl[f] < kMehrfach) continue;
         Statement& st = insKivkMehrfach_[f];
         int i = 1;
-        for (int z = 0; z < kMehrfach; ++z) i = BindKivk(st.Handle(), i, *offen[f][z], TKivkForm(f));
+        for (int z = 0; z < kMehrfach; ++z) i = BindKivk(st, i, *offen[f][z], TKivkForm(f));
         Step(st);
         anzahl[f] = 0;
     }
     for (int f = 0; f < kKivkFormen; ++f)
         for (int z = 0; z < anzahl[f]; ++z) {
-            BindKivk(insKivk_[f].Handle(), 1, *offen[f][z], TKivkForm(f));
+            BindKivk(insKivk_[f], 1, *offen[f][z], TKivkForm(f));
             Step(insKivk_[f]);
         }
 }
@@ -140,11 +125,7 @@ void TKIWorkFiles::Commit() {
 
 void TKIWorkFiles::UpdateKivkSummen(int64_t rowid, long double istVk, long double sollVk,
                                     int32_t menge) {
-    sqlite3_stmt* h = updKivk_.Handle();
-    sqlite3_bind_double(h, 1, double(istVk));
-    sqlite3_bind_double(h, 2, double(sollVk));
-    sqlite3_bind_int(h, 3, menge);
-    sqlite3_bind_int64(h, 4, rowid);
+    updKivk_.Bind(1, double(istVk)).Bind(2, double(sollVk)).Bind(3, menge).Bind(4, rowid);
     Step(updKivk_);
 }
 

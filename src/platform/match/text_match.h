@@ -37,7 +37,7 @@ bool WildcardMatch(std::string_view pattern, std::string_view text);
 
 // A prefix or pattern as an SQL LIKE argument with '\' as escape character: the database's
 // own wildcards '%' and '_' (and '\') in the user's text are escaped, '*' and '?' become
-// '%' and '_'. Use with "LIKE ? ESCAPE '\'" on KIS_FOLD(column).
+// '%' and '_'. Use with "LIKE ? ESCAPE '\'" on store::sql::Fold(column).
 std::string LikeFromPattern(std::string_view foldedPattern);
 
 // Reads a number the German way ("1.234,56" or "1234.56"); false when it is none.

@@ -5,6 +5,7 @@
 #include "platform/base/german_collation.h"
 #include "platform/match/text_match.h"
 #include "platform/store/database.h"
+#include "platform/store/sql_dialect.h"
 #include "platform/store/shared_instance.h"
 
 namespace {
@@ -28,7 +29,8 @@ void TOPTabellen::SetKundeGepNr(const TIntPair& kunde) {
     // ordered by table, so a new group starts when the table name changes.
     static const std::string kCols =
         "SELECT TABELLE, DATUM, BETRAG1, BETRAG2, STATUS, RNR, LNR, SNR, REFTEXT FROM OP WHERE ";
-    static const std::string kOrder = " ORDER BY KIS_FOLD(TRIM(TABELLE)), DATUM, RNR, LNR, SNR";
+    static const std::string kOrder =
+        " ORDER BY " + kis::store::sql::Fold("TRIM(TABELLE)") + ", DATUM, RNR, LNR, SNR";
     auto& s = kis::store::SuiteDb().Cached(
         kCols + (alle ? "KUNDE_L = ?1 AND KUNDE_R = ?2"
                       : "MANDANT_L = ?3 AND MANDANT_R = ?4 AND KUNDE_L = ?1 AND KUNDE_R = ?2") +

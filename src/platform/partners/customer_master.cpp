@@ -9,6 +9,7 @@
 #include "platform/partners/gp_satz_sql.h"
 #include "platform/store/booking.h"
 #include "platform/store/database.h"
+#include "platform/store/sql_dialect.h"
 #include "platform/store/shared_instance.h"
 
 namespace kis::partners {
@@ -83,8 +84,9 @@ void SchreibeMerkmaleUndNummern(const TKundenStamm& k) {
     dm.Bind(1, k.GepNr.Lnr).Bind(2, k.GepNr.Rnr).Run();
     for (const auto& m : k.Merkmale) {
         if (kis::match::IsBlank(m.Name)) continue;
-        Statement& im = SuiteDb().Cached(
-            "INSERT OR REPLACE INTO GPMERKMAL (GEPNR_L, GEPNR_R, MERKMAL, WERT) VALUES (?, ?, ?, ?)");
+        static const std::string kSql = kis::store::sql::InsertOrReplace(
+            "GPMERKMAL", "GEPNR_L, GEPNR_R, MERKMAL, WERT", "?, ?, ?, ?");
+        Statement& im = SuiteDb().Cached(kSql);
         im.Bind(1, k.GepNr.Lnr).Bind(2, k.GepNr.Rnr).Bind(3, kis::match::Trim(m.Name))
             .Bind(4, kis::match::Trim(m.Wert)).Run();
     }
@@ -126,11 +128,13 @@ bool TCustomerMaster::Existiert(const TIntPair& gepNr) {
 
 std::vector<TKundenTreffer> TCustomerMaster::SucheName(const TIntPair& mandant,
                                                        const std::string& muster, int limit) {
-    Statement& s = SuiteDb().Cached(
-        std::string(kTrefferSpalten) + "WHERE " + kMandantBedingung +
-        " AND (KIS_FOLD(NAME) LIKE ?3 ESCAPE '\\' OR KIS_FOLD(SUCHNAME) LIKE ?3 ESCAPE '\\' "
-        "OR KIS_FOLD(VORNAME) LIKE ?3 ESCAPE '\\') "
-        "ORDER BY NAME, NAME2, VORNAME, GEPNR_L, GEPNR_R LIMIT ?4");
+    using kis::store::sql::Fold;
+    static const std::string kSql =
+        std::string(kTrefferSpalten) + "WHERE " + kMandantBedingung + " AND (" + Fold("NAME") +
+        " LIKE ?3 ESCAPE '\\' OR " + Fold("SUCHNAME") + " LIKE ?3 ESCAPE '\\' OR " +
+        Fold("VORNAME") + " LIKE ?3 ESCAPE '\\') "
+        "ORDER BY NAME, NAME2, VORNAME, GEPNR_L, GEPNR_R LIMIT ?4";
+    Statement& s = SuiteDb().Cached(kSql);
     s.Bind(1, mandant.Lnr).Bind(2, mandant.Rnr).Bind(3, LikeArgument(muster)).Bind(4, limit);
     std::vector<TKundenTreffer> out;
     while (s.Step()) out.push_back(TrefferAus(s));
@@ -221,9 +225,9 @@ TIntPair TCustomerMaster::Speichern(TKundenStamm& k) {
                 "?17, ?18, ?19, ?20, ?21, ?22, ?23)");
             BindStamm(s, k);
             s.Bind(21, k.Mandant.Lnr).Bind(22, k.Mandant.Rnr).Bind(23, k.Anlagedatum).Run();
-            Statement& kuli = SuiteDb().Cached(
-                "INSERT OR IGNORE INTO KULI (KUNDE_L, KUNDE_R, MANDANT_L, MANDANT_R, ART) "
-                "VALUES (?, ?, ?, ?, 'B')");
+            static const std::string kKuli = kis::store::sql::InsertOrIgnore(
+                "KULI", "KUNDE_L, KUNDE_R, MANDANT_L, MANDANT_R, ART", "?, ?, ?, ?, 'B'");
+            Statement& kuli = SuiteDb().Cached(kKuli);
             kuli.Bind(1, k.GepNr.Lnr).Bind(2, k.GepNr.Rnr).Bind(3, k.Mandant.Lnr)
                 .Bind(4, k.Mandant.Rnr).Run();
         } else {

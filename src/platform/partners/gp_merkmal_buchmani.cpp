@@ -5,12 +5,16 @@
 #include "platform/match/text_match.h"
 #include "platform/store/booking.h"
 #include "platform/store/database.h"
+#include "platform/store/sql_dialect.h"
 
 using kis::store::Statement;
 using kis::store::SuiteDb;
+namespace sql = kis::store::sql;
 
 std::vector<TGBMerkmal> TQEL_GP_GBMERkmal_Buchmani::Merkmale() {
-    Statement& s = SuiteDb().Cached("SELECT rowid, NAME, BESCHREIBUNG FROM MERKMALDEF ORDER BY NAME");
+    static const std::string kSql =
+        "SELECT " + sql::RowId() + ", NAME, BESCHREIBUNG FROM MERKMALDEF ORDER BY NAME";
+    Statement& s = SuiteDb().Cached(kSql);
     std::vector<TGBMerkmal> out;
     while (s.Step()) out.push_back({int32_t(s.ColumnInt(0)), s.ColumnText(1), s.ColumnText(2)});
     s.Reset();
@@ -18,7 +22,9 @@ std::vector<TGBMerkmal> TQEL_GP_GBMERkmal_Buchmani::Merkmale() {
 }
 
 int32_t TQEL_GP_GBMERkmal_Buchmani::MerkmalNr(const std::string& name) {
-    Statement& s = SuiteDb().Cached("SELECT rowid FROM MERKMALDEF WHERE KIS_FOLD(NAME) = KIS_FOLD(?)");
+    static const std::string kSql = "SELECT " + sql::RowId() + " FROM MERKMALDEF WHERE " +
+                                    sql::Fold("NAME") + " = " + sql::Fold("?");
+    Statement& s = SuiteDb().Cached(kSql);
     s.Bind(1, kis::match::Trim(name));
     const int32_t nr = s.Step() ? int32_t(s.ColumnInt(0)) : 0;
     s.Reset();
@@ -40,7 +46,8 @@ int32_t TQEL_GP_GBMERkmal_Buchmani::NeuesMerkmalAnlegenIfN(const std::string& na
 
 void TQEL_GP_GBMERkmal_Buchmani::BucheMerkmal(const TIntPair& kunde, int32_t merkmalNr,
                                              const std::string& wert) {
-    Statement& d = SuiteDb().Cached("SELECT NAME FROM MERKMALDEF WHERE rowid = ?");
+    static const std::string kName = "SELECT NAME FROM MERKMALDEF WHERE " + sql::RowId() + " = ?";
+    Statement& d = SuiteDb().Cached(kName);
     d.Bind(1, merkmalNr);
     const bool known = d.Step();
     const std::string name = known ? d.ColumnText(0) : std::string();
@@ -53,15 +60,17 @@ void TQEL_GP_GBMERkmal_Buchmani::BucheMerkmal(const TIntPair& kunde, int32_t mer
     if (!exists) throw std::invalid_argument("Der Kunde " + kunde.ToString() + " ist nicht vorhanden.");
 
     kis::store::BookingScope booking(kBuchungMerkmal, kunde);
-    Statement& s = SuiteDb().Cached(
-        "INSERT OR REPLACE INTO GPMERKMAL (GEPNR_L, GEPNR_R, MERKMAL, WERT) VALUES (?, ?, ?, ?)");
+    static const std::string kSql =
+        sql::InsertOrReplace("GPMERKMAL", "GEPNR_L, GEPNR_R, MERKMAL, WERT", "?, ?, ?, ?");
+    Statement& s = SuiteDb().Cached(kSql);
     s.Bind(1, kunde.Lnr).Bind(2, kunde.Rnr).Bind(3, name).Bind(4, kis::match::Trim(wert)).Run();
     booking.Commit();
 }
 
 std::string TQEL_GP_GBMERkmal_Buchmani::Wert(const TIntPair& kunde, const std::string& name) {
-    Statement& s = SuiteDb().Cached(
-        "SELECT WERT FROM GPMERKMAL WHERE GEPNR_L = ? AND GEPNR_R = ? AND KIS_FOLD(MERKMAL) = KIS_FOLD(?)");
+    static const std::string kSql = "SELECT WERT FROM GPMERKMAL WHERE GEPNR_L = ? AND GEPNR_R = ? AND " +
+                                    sql::Fold("MERKMAL") + " = " + sql::Fold("?");
+    Statement& s = SuiteDb().Cached(kSql);
     s.Bind(1, kunde.Lnr).Bind(2, kunde.Rnr).Bind(3, kis::match::Trim(name));
     const std::string w = s.Step() ? s.ColumnText(0) : std::string();
     s.Reset();

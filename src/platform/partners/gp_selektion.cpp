@@ -3,10 +3,12 @@
 #include "platform/base/german_collation.h"
 #include "platform/partners/gp_satz_sql.h"
 #include "platform/store/database.h"
+#include "platform/store/sql_dialect.h"
 
 using kis::match::IsBlank;
 using kis::match::Trim;
 using kis::store::SuiteDb;
+using kis::store::sql::Fold;
 
 void TGpSelektion::Init() {
     filter_.Clear();
@@ -67,7 +69,7 @@ void TGpSelektion::Compile() {
     compiled_ = true;
 }
 
-void TGpSelektion::LadeKandidaten(const char* sql, const std::string& name, const std::string& wert) {
+void TGpSelektion::LadeKandidaten(const std::string& sql, const std::string& name, const std::string& wert) {
     auto& s = SuiteDb().Cached(sql);
     s.Bind(1, name).Bind(2, wert);
     while (s.Step()) kandidaten_.insert(TIntPair(int32_t(s.ColumnInt(0)), int32_t(s.ColumnInt(1))));
@@ -82,15 +84,19 @@ TGpSchluessel TGpSelektion::BestenSchluesselWaehlen() {
     for (const auto& k : merkmale_) {
         const std::string w = k.ExakterWert();
         if (w.empty()) continue;
-        LadeKandidaten("SELECT GEPNR_L, GEPNR_R FROM GPMERKMAL WHERE KIS_FOLD(TRIM(MERKMAL)) = ?1 "
-                       "AND KIS_FOLD(TRIM(WERT)) = ?2", k.Name(), w);
+        static const std::string kSql = "SELECT GEPNR_L, GEPNR_R FROM GPMERKMAL WHERE " +
+                                        Fold("TRIM(MERKMAL)") + " = ?1 AND " +
+                                        Fold("TRIM(WERT)") + " = ?2";
+        LadeKandidaten(kSql, k.Name(), w);
         return schluessel_ = TGpSchluessel::Merkmal;
     }
     for (const auto& k : nummern_) {
         const std::string w = k.ExakterWert();
         if (w.empty()) continue;
-        LadeKandidaten("SELECT GEPNR_L, GEPNR_R FROM GPNUMMER WHERE KIS_FOLD(TRIM(ART)) = ?1 "
-                       "AND KIS_FOLD(TRIM(NUMMER)) = ?2", k.Name(), w);
+        static const std::string kSql = "SELECT GEPNR_L, GEPNR_R FROM GPNUMMER WHERE " +
+                                        Fold("TRIM(ART)") + " = ?1 AND " +
+                                        Fold("TRIM(NUMMER)") + " = ?2";
+        LadeKandidaten(kSql, k.Name(), w);
         return schluessel_ = TGpSchluessel::Nummer;
     }
     if (sucheAktiv_ && !filter_.NameSucheAusschliessen) {
@@ -176,9 +182,10 @@ std::vector<TIntPair> TGpSelektion::SuchnameKeys(const std::string& text) {
     std::vector<TIntPair> out;
     const std::string folded = kis::text::FoldCase(Trim(text));
     if (folded.empty()) return out;
-    auto& s = SuiteDb().Cached(
-        "SELECT GEPNR_L, GEPNR_R FROM GEP WHERE KIS_FOLD(TRIM(SUCHNAME)) LIKE ?1 ESCAPE '\\' "
-        "ORDER BY SUCHNAME, GEPNR_L, GEPNR_R");
+    static const std::string kSql = "SELECT GEPNR_L, GEPNR_R FROM GEP WHERE " +
+                                    Fold("TRIM(SUCHNAME)") +
+                                    " LIKE ?1 ESCAPE '\\' ORDER BY SUCHNAME, GEPNR_L, GEPNR_R";
+    auto& s = SuiteDb().Cached(kSql);
     s.Bind(1, kis::match::LikeFromPattern(folded) + "%");
     while (s.Step()) out.emplace_back(int32_t(s.ColumnInt(0)), int32_t(s.ColumnInt(1)));
     s.Reset();

@@ -59,7 +59,7 @@ private:
     bool CheckStamm(const TGpSatz& g) const;
     bool CheckMerkmale(const TIntPair& kunde);
     bool CheckNummern(const TIntPair& kunde);
-    void LadeKandidaten(const char* sql, const std::string& name, const std::string& wert);
+    void LadeKandidaten(const std::string& sql, const std::string& name, const std::string& wert);
 
     TGpSelektFilter filter_;
     bool compiled_ = false;

@@ -5,6 +5,7 @@
 #include <vector>
 
 #include "platform/store/database.h"
+#include "platform/store/sql_dialect.h"
 #include "platform/tables/phasen.h"
 
 namespace {
@@ -38,7 +39,7 @@ std::string AggregatSql(size_t phasen) {
            // onto the documents would scan them once per customer.
            "umsatz(kl, kr, wert, menge, anz) AS ("
            " SELECT b.kl, b.kr,"
-           " TOTAL(CASE WHEN l.ART IN (?12, ?13, ?14) THEN l.ISTVK END),"
+           " " + kis::store::sql::TotalOf("CASE WHEN l.ART IN (?12, ?13, ?14) THEN l.ISTVK END") + ","
            " SUM(CASE WHEN l.ART = ?15 THEN l.MENGE END), COUNT(l.ART)"
            " FROM beleg b JOIN LST l ON l.MANDANT_L = ?16 AND l.MANDANT_R = ?17"
            " AND l.RNR = b.rnr AND l.LNR = b.lnr AND l.POSNR BETWEEN ?18 AND ?19"
@@ -63,7 +64,7 @@ std::vector<std::pair<std::string, int>> KundenPhasen() {
 void UmsatzJeKunde(const TUmsatzAggregatAuftrag& a,
                    const std::function<void(const TKundenUmsatz&)>& row) {
     const auto phasen = KundenPhasen();
-    kis::store::Statement st(kis::store::SuiteDb().Handle(), AggregatSql(phasen.size()));
+    kis::store::Statement st(kis::store::SuiteDb(), AggregatSql(phasen.size()));
     st.Bind(1, int(a.AlleMandanten)).Bind(2, a.KundenMandant.Lnr).Bind(3, a.KundenMandant.Rnr);
     st.Bind(4, "B").Bind(5, int(a.AuchAnonymeKunden)).Bind(6, "{");
     st.Bind(7, a.IndexMandant.Lnr).Bind(8, a.IndexMandant.Rnr).Bind(9, "BO").Bind(10, "RG");

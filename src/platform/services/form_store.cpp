@@ -6,6 +6,7 @@
 #include "platform/services/settings.h"
 #include "platform/store/booking.h"
 #include "platform/store/database.h"
+#include "platform/store/sql_dialect.h"
 
 namespace kis::services {
 
@@ -107,7 +108,7 @@ std::vector<std::string> FormStore::MaskNames() const {
     try {
         store::Statement& st = BindSlot(
             Prepare(std::string("SELECT DISTINCT MASKE FROM FORMSTORE ") + kSlotWhere +
-                    " ORDER BY MASKE COLLATE DE"),
+                    " ORDER BY " + store::sql::GermanOrder("MASKE")),
             slot_);
         while (st.Step()) names.push_back(st.ColumnText(0));
         st.Reset();

@@ -9,6 +9,7 @@
 
 #include "platform/base/german_collation.h"
 #include "platform/store/schema.h"
+#include "platform/store/sql_dialect.h"
 #include "platform/store/store_error.h"
 
 namespace kis::store {
@@ -44,10 +45,10 @@ bool HasSqliteHeader(const std::string& path) {
     return in.gcount() == 16 && std::string(header, 15) == "SQLite format 3";
 }
 
-int PragmaInt(sqlite3* db, const char* pragma) {
+int PragmaInt(sqlite3* db, const std::string& pragma) {
     sqlite3_stmt* st = nullptr;
     int value = -1;
-    if (sqlite3_prepare_v2(db, pragma, -1, &st, nullptr) == SQLITE_OK && sqlite3_step(st) == SQLITE_ROW)
+    if (sqlite3_prepare_v2(db, pragma.c_str(), -1, &st, nullptr) == SQLITE_OK && sqlite3_step(st) == SQLITE_ROW)
         value = sqlite3_column_int(st, 0);
     sqlite3_finalize(st);
     return value;
@@ -72,6 +73,8 @@ Database::Database(sqlite3* db, std::string path, DbKind kind)
     RegisterFunctions();
 }
 
+std::string Database::EngineName() { return std::string("SQLite ") + sqlite3_libversion(); }
+
 Database::~Database() {
     cache_.clear();
     if (db_) sqlite3_close(db_);
@@ -79,8 +82,8 @@ Database::~Database() {
 }
 
 void Database::RegisterFunctions() {
-    sqlite3_create_collation(db_, "DE", SQLITE_UTF8, nullptr, CollateGerman);
-    sqlite3_create_function(db_, "KIS_FOLD", 1, SQLITE_UTF8 | SQLITE_DETERMINISTIC, nullptr,
+    sqlite3_create_collation(db_, sql::GermanCollationName(), SQLITE_UTF8, nullptr, CollateGerman);
+    sqlite3_create_function(db_, sql::FoldFunctionName(), 1, SQLITE_UTF8 | SQLITE_DETERMINISTIC, nullptr,
                             FoldFunction, nullptr, nullptr);
 }
 
@@ -93,9 +96,7 @@ std::unique_ptr<Database> Database::OpenSuite(const std::string& path) {
     std::unique_ptr<Database> db(
         new Database(OpenHandle(path, SQLITE_OPEN_READWRITE), path, DbKind::Suite));
     db->CheckSuiteFile();
-    db->Exec("PRAGMA journal_mode=WAL");
-    db->Exec("PRAGMA synchronous=NORMAL");
-    db->Exec("PRAGMA foreign_keys=ON");
+    for (const auto& setting : sql::SuiteSessionSettings()) db->Exec(setting);
     db->Migrate();
     return db;
 }
@@ -106,8 +107,7 @@ std::unique_ptr<Database> Database::CreateSuite(const std::string& path) {
         throw StoreError("Die Datei \"" + path + "\" existiert bereits.");
     std::unique_ptr<Database> db(new Database(
         OpenHandle(path, SQLITE_OPEN_READWRITE | SQLITE_OPEN_CREATE), path, DbKind::Suite));
-    db->Exec("PRAGMA journal_mode=WAL");
-    db->Exec("PRAGMA synchronous=NORMAL");
+    for (const auto& setting : sql::SuiteSessionSettings()) db->Exec(setting);
     db->CreateSchema();
     return db;
 }
@@ -126,9 +126,7 @@ std::unique_ptr<Database> Database::CreateWork(const std::string& path) {
         std::filesystem::remove(path + suffix, ec);
     std::unique_ptr<Database> db(new Database(
         OpenHandle(path, SQLITE_OPEN_READWRITE | SQLITE_OPEN_CREATE), path, DbKind::Work));
-    // Work files are rebuilt by every run: speed over durability.
-    db->Exec("PRAGMA journal_mode=OFF");
-    db->Exec("PRAGMA synchronous=OFF");
+    for (const auto& setting : sql::WorkSessionSettings()) db->Exec(setting);
     db->CreateSchema();
     return db;
 }
@@ -138,20 +136,19 @@ std::unique_ptr<Database> Database::OpenWork(const std::string& path) {
     if (!std::filesystem::is_regular_file(path, ec)) return CreateWork(path);
     std::unique_ptr<Database> db(
         new Database(OpenHandle(path, SQLITE_OPEN_READWRITE), path, DbKind::Work));
-    if (PragmaInt(db->db_, "PRAGMA application_id") != kWorkApplicationId)
+    if (PragmaInt(db->db_, sql::ReadApplicationId()) != kWorkApplicationId)
         throw StoreError("Die Datei \"" + path + "\" ist keine KIS-Arbeitsdatei.");
-    db->Exec("PRAGMA journal_mode=OFF");
-    db->Exec("PRAGMA synchronous=OFF");
+    for (const auto& setting : sql::WorkSessionSettings()) db->Exec(setting);
     return db;
 }
 
 void Database::CheckSuiteFile() {
-    const int appId = PragmaInt(db_, "PRAGMA application_id");
+    const int appId = PragmaInt(db_, sql::ReadApplicationId());
     if (appId == -1)
         throw StoreError("Die Datei \"" + path_ + "\" ist beschädigt oder keine Datenbank.");
     if (appId != kSuiteApplicationId)
         throw StoreError("Die Datei \"" + path_ + "\" ist keine KIS-Datenbank.");
-    const int version = PragmaInt(db_, "PRAGMA user_version");
+    const int version = PragmaInt(db_, sql::ReadSchemaVersion());
     if (version > kSuiteSchemaVersion)
         throw StoreError("Die Datenbank \"" + path_ + "\" hat die Schemaversion " +
                          std::to_string(version) + "; dieses Programm kennt nur bis Version " +
@@ -161,16 +158,12 @@ void Database::CheckSuiteFile() {
     // elsewhere surfaces as an error when it is read, and bookings roll back then.
     std::error_code ec;
     const auto size = std::filesystem::file_size(path_, ec);
-    std::vector<std::string> checks;
-    if (ec || size <= kFullCheckLimit) {
-        checks.push_back("PRAGMA quick_check");
-    } else {
-        for (const char* table : {"sqlite_schema", "MANDANT", "PARAMETER", "EINSTELLUNG", "KULI"})
-            checks.push_back(std::string("PRAGMA quick_check(") + table + ")");
-    }
-    for (const auto& sql : checks) {
+    const auto checks = ec || size <= kFullCheckLimit
+                            ? sql::IntegrityChecks({})
+                            : sql::IntegrityChecks({"MANDANT", "PARAMETER", "EINSTELLUNG", "KULI"});
+    for (const auto& check : checks) {
         sqlite3_stmt* st = nullptr;
-        const bool ok = sqlite3_prepare_v2(db_, sql.c_str(), -1, &st, nullptr) == SQLITE_OK &&
+        const bool ok = sqlite3_prepare_v2(db_, check.c_str(), -1, &st, nullptr) == SQLITE_OK &&
                         sqlite3_step(st) == SQLITE_ROW &&
                         std::string(reinterpret_cast<const char*>(sqlite3_column_text(st, 0))) == "ok";
         sqlite3_finalize(st);
@@ -185,8 +178,8 @@ void Database::CreateSchema() {
         for (const auto& t : tables)
             for (const auto& sql : CreateStatements(t)) Exec(sql);
         const int appId = kind_ == DbKind::Suite ? kSuiteApplicationId : kWorkApplicationId;
-        Exec("PRAGMA application_id=" + std::to_string(appId));
-        Exec("PRAGMA user_version=" + std::to_string(kSuiteSchemaVersion));
+        Exec(sql::SetApplicationId(appId));
+        Exec(sql::SetSchemaVersion(kSuiteSchemaVersion));
         Commit();
     } catch (...) {
         Rollback();
@@ -205,7 +198,7 @@ void Database::Migrate() {
 Statement& Database::Cached(const std::string& sql) {
     auto it = cache_.find(sql);
     if (it == cache_.end())
-        it = cache_.emplace(sql, std::make_unique<Statement>(db_, sql)).first;
+        it = cache_.emplace(sql, std::make_unique<Statement>(*this, sql)).first;
     else
         it->second->Reset();
     return *it->second;
@@ -226,11 +219,11 @@ void Database::Rollback() {
     if (InTransaction()) Exec("ROLLBACK");
 }
 bool Database::InTransaction() const { return sqlite3_get_autocommit(db_) == 0; }
-int Database::SchemaVersion() const { return PragmaInt(db_, "PRAGMA user_version"); }
+int Database::SchemaVersion() const { return PragmaInt(db_, sql::ReadSchemaVersion()); }
 void Database::SetBulkLoad(int cacheMegabytes) {
-    Exec("PRAGMA cache_size=" + std::to_string(-int64_t(cacheMegabytes) * 1024));
-    Exec("PRAGMA synchronous=OFF");
+    for (const auto& setting : sql::BulkLoadSettings(cacheMegabytes)) Exec(setting);
 }
+void Database::SetCacheSize(int megabytes) { Exec(sql::CacheSize(megabytes)); }
 void Database::DropIndexes() {
     for (const auto& t : kind_ == DbKind::Suite ? SuiteTables() : WorkTables())
         for (const auto& idx : t.indexes) Exec("DROP INDEX IF EXISTS " + t.name + "_" + idx.name);

@@ -1,7 +1,9 @@
 #pragma once
-// One SQLite connection: the suite database or one work file. Checks on open that the file is
-// ours and not newer than this program, creates and migrates the schema, keeps a cache of
-// prepared statements, and registers the German collation used by name indexes.
+// One connection of the embedded engine: the suite database or one work file. Checks on open
+// that the file is ours and not newer than this program, creates and migrates the schema, keeps
+// a cache of prepared statements, and registers the German collation used by name indexes.
+// The engine's handle never leaves the store; SQL only the engine understands is built by
+// sql_dialect.h.
 #include <memory>
 #include <string>
 #include <unordered_map>
@@ -28,6 +30,9 @@ public:
     static std::unique_ptr<Database> CreateWork(const std::string& path);
     static std::unique_ptr<Database> OpenWork(const std::string& path);
 
+    // Name and version of the database engine ("SQLite 3.40.1"), for reports.
+    static std::string EngineName();
+
     ~Database();
     Database(const Database&) = delete;
     Database& operator=(const Database&) = delete;
@@ -47,17 +52,20 @@ public:
     // no waiting for the disk on commit. A crash may then damage the file, so this is only for
     // files that are thrown away when the fill fails.
     void SetBulkLoad(int cacheMegabytes);
+    // Page cache of this connection (a writer that grows a file by millions of records keeps
+    // its index pages in memory until the batch is committed).
+    void SetCacheSize(int megabytes);
     // Bulk fills are faster when the key indexes are built once at the end: DropIndexes
     // removes them, CreateIndexes builds them again (and fails if a unique key is broken).
     void DropIndexes();
     void CreateIndexes();
     DbKind Kind() const { return kind_; }
     const std::string& Path() const { return path_; }
-    sqlite3* Handle() const { return db_; }
     int64_t LastInsertRowId() const;
     int Changes() const;
 
 private:
+    friend class Statement;
     Database(sqlite3* db, std::string path, DbKind kind);
     static sqlite3* OpenHandle(const std::string& path, int flags);
     void RegisterFunctions();

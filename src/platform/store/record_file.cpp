@@ -2,6 +2,7 @@
 
 #include "platform/base/german_collation.h"
 #include "platform/store/database.h"
+#include "platform/store/sql_dialect.h"
 #include "platform/store/store_error.h"
 #include "platform/store/work_files.h"
 
@@ -22,16 +23,6 @@ std::string ColumnList(const std::vector<std::string>& cols) {
     return out;
 }
 
-// A user pattern with '*' and '?' as a GLOB pattern; GLOB's own '[' is escaped.
-std::string GlobPattern(const std::string& text, bool wildcards) {
-    std::string out;
-    for (char c : text) {
-        if (c == '[') out += "[[]";
-        else if (!wildcards && (c == '*' || c == '?')) out += std::string("[") + c + "]";
-        else out += c;
-    }
-    return out;
-}
 
 }  // namespace
 
@@ -280,7 +271,7 @@ void TQEL_DBFile::RequireWritable() const {
 Statement& TQEL_DBFile::Prepared(const std::string& sql) {
     auto it = statements_.find(sql);
     if (it == statements_.end())
-        it = statements_.emplace(sql, std::make_unique<Statement>(db_->Handle(), sql)).first;
+        it = statements_.emplace(sql, std::make_unique<Statement>(*db_, sql)).first;
     else
         it->second->Reset();
     return *it->second;
@@ -299,13 +290,13 @@ void TQEL_DBFile::AppendFilters(std::string& where,
         for (size_t k = 1; k < cols.size(); ++k) params += ", ?";
         if (multi) params = "(" + params + ")";
         const bool isText = f.def_.type == FieldType::Str || f.def_.type == FieldType::Blob;
-        const std::string lhs = isText && flt.caseInsensitive ? "KIS_FOLD(" + cols[0] + ")" : tuple;
+        const std::string lhs = isText && flt.caseInsensitive ? sql::Fold(cols[0]) : tuple;
         auto add = [&](const std::string& cond) { where += (where.empty() ? " WHERE " : " AND ") + cond; };
         if (flt.min) { add(lhs + " >= " + params); binds.push_back({&f, 0}); }
         if (flt.max) { add(lhs + " <= " + params); binds.push_back({&f, 1}); }
         if (flt.text) {
-            add(lhs + (flt.wildcards || flt.text->find_first_of("*?[") != std::string::npos
-                           ? " GLOB ?" : " = ?"));
+            add(flt.wildcards || flt.text->find_first_of("*?[") != std::string::npos
+                    ? sql::Matches(lhs) : lhs + " = ?");
             binds.push_back({&f, 2});
         }
         if (!flt.values.empty()) {
@@ -345,7 +336,7 @@ void TQEL_DBFile::BindFilters(Statement& st, int& idx, const FilterBinds& binds)
         if (what == 2) {
             const bool glob = flt.wildcards || flt.text->find_first_of("*?[") != std::string::npos;
             std::string text = fold ? text::FoldCase(*flt.text) : *flt.text;
-            st.Bind(idx++, glob ? GlobPattern(text, flt.wildcards) : text);
+            st.Bind(idx++, glob ? sql::MatchPattern(text, flt.wildcards) : text);
             continue;
         }
         const FieldValue& v = what == 0 ? *flt.min : what == 1 ? *flt.max : flt.values[size_t(what - 3)];
@@ -363,7 +354,7 @@ bool TQEL_DBFile::Get_ge() {
 
     // Which columns to fetch.
     fetchedColumns_.clear();
-    std::string select = "SELECT rowid";
+    std::string select = "SELECT " + sql::RowId();
     if (usedFields_.empty()) {
         for (size_t c = 0; c < columns_.size(); ++c) fetchedColumns_.push_back(int(c));
     } else {
@@ -403,7 +394,7 @@ bool TQEL_DBFile::Get_ge() {
                                                  : cols[0] + " >= ?";
         where += (where.empty() ? " WHERE " : " AND ") + cond;
     }
-    order = order.empty() ? " ORDER BY rowid" : " ORDER BY " + order + ", rowid";
+    order = " ORDER BY " + (order.empty() ? sql::RowId() : order + ", " + sql::RowId());
     const std::string sql = select + where + order + " LIMIT ?";
 
     Statement& st = Prepared(sql);
@@ -499,7 +490,7 @@ void TQEL_DBFile::Update() {
     if (rowid_ == 0) throw StoreError("Kein aktueller Datensatz in " + table_.name + " zum Ändern.");
     std::string set;
     for (const auto& c : columns_) set += (set.empty() ? "" : ", ") + c + " = ?";
-    Statement& st = Prepared("UPDATE " + table_.name + " SET " + set + " WHERE rowid = ?");
+    Statement& st = Prepared("UPDATE " + table_.name + " SET " + set + " WHERE " + sql::RowId() + " = ?");
     int idx = 1;
     BindRow(st, idx);
     st.Bind(idx, rowid_);
@@ -509,7 +500,7 @@ void TQEL_DBFile::Update() {
 void TQEL_DBFile::Delete() {
     RequireWritable();
     if (rowid_ == 0) throw StoreError("Kein aktueller Datensatz in " + table_.name + " zum Löschen.");
-    Statement& st = Prepared("DELETE FROM " + table_.name + " WHERE rowid = ?");
+    Statement& st = Prepared("DELETE FROM " + table_.name + " WHERE " + sql::RowId() + " = ?");
     st.Bind(1, rowid_);
     st.Run();
     rowid_ = 0;

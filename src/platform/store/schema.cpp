@@ -1,5 +1,7 @@
 #include "platform/store/schema.h"
 
+#include "platform/store/sql_dialect.h"
+
 namespace kis::store {
 
 namespace {
@@ -244,8 +246,8 @@ std::vector<std::string> CreateStatements(const TableDef& table) {
         for (const auto& c : ColumnsOf(f)) {
             if (!first) sql += ", ";
             first = false;
-            sql += c + " " + SqlType(f.type);
-            if (f.german) sql += " COLLATE DE";
+            const std::string column = c + " " + SqlType(f.type);
+            sql += f.german ? sql::GermanOrder(column) : column;
         }
     }
     sql += ")";

@@ -1,5 +1,6 @@
 #include <gtest/gtest.h>
 #include <unistd.h>
+#include <sqlite3.h>
 
 #include <filesystem>
 #include <fstream>
