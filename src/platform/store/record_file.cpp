@@ -76,6 +76,7 @@ TInt32Trio TDatenfeld::AsTrio() const {
 
 void TDatenfeld::SetWert(const FieldValue& v) {
     auto* c = &file_.cells_[size_t(col_)];
+    for (int k = 0; k < ColumnCount(def_.type); ++k) file_.known_[size_t(col_ + k)] = true;
     switch (def_.type) {
         case FieldType::Str: case FieldType::Blob:
             c->s = v.isText ? v.s : (v.isReal ? std::to_string(v.d) : std::to_string(v.n[0]));
@@ -140,6 +141,7 @@ TQEL_DBFile::TQEL_DBFile(const std::string& tableName)
         col += ColumnCount(f.type);
     }
     cells_.resize(columns_.size());
+    known_.assign(columns_.size(), true);
     fileName_ = table_.name;
     if (!table_.indexes.empty()) index_ = &table_.indexes.front();
 }
@@ -230,6 +232,7 @@ void TQEL_DBFile::ClearRecord() {
         c.d = 0;
         c.s.clear();
     }
+    known_.assign(known_.size(), true);
     rowid_ = 0;
 }
 
@@ -423,7 +426,12 @@ bool TQEL_DBFile::Next() {
 }
 
 void TQEL_DBFile::ReadRow() {
-    if (fetchedColumns_.size() != columns_.size()) ClearRecord();
+    const bool partial = fetchedColumns_.size() != columns_.size();
+    if (partial) {
+        // Columns that were not fetched read as empty, and an Update leaves them alone.
+        ClearRecord();
+        known_.assign(known_.size(), false);
+    }
     rowid_ = cursor_->ColumnInt(0);
     int col = 1;
     for (int c : fetchedColumns_) {
@@ -433,6 +441,7 @@ void TQEL_DBFile::ReadRow() {
             case FieldType::Float: case FieldType::Date: cell.d = cursor_->ColumnDouble(col); break;
             default: cell.i = cursor_->ColumnInt(col); break;
         }
+        if (partial) known_[size_t(c)] = true;
         ++col;
     }
 }
@@ -457,15 +466,17 @@ int64_t TQEL_DBFile::GetCount() {
     return n;
 }
 
-void TQEL_DBFile::BindRow(Statement& st, int& idx) const {
-    for (size_t c = 0; c < columns_.size(); ++c) {
-        const Cell& cell = cells_[c];
-        switch (columnTypes_[c]) {
-            case FieldType::Str: case FieldType::Blob: st.Bind(idx++, cell.s); break;
-            case FieldType::Float: case FieldType::Date: st.Bind(idx++, cell.d); break;
-            default: st.Bind(idx++, cell.i); break;
-        }
+void TQEL_DBFile::BindCell(Statement& st, int& idx, size_t c) const {
+    const Cell& cell = cells_[c];
+    switch (columnTypes_[c]) {
+        case FieldType::Str: case FieldType::Blob: st.Bind(idx++, cell.s); break;
+        case FieldType::Float: case FieldType::Date: st.Bind(idx++, cell.d); break;
+        default: st.Bind(idx++, cell.i); break;
     }
+}
+
+void TQEL_DBFile::BindRow(Statement& st, int& idx) const {
+    for (size_t c = 0; c < columns_.size(); ++c) BindCell(st, idx, c);
 }
 
 void TQEL_DBFile::Insert() {
@@ -483,16 +494,25 @@ void TQEL_DBFile::Insert() {
     BindRow(st, idx);
     st.Run();
     rowid_ = db_->LastInsertRowId();
+    known_.assign(known_.size(), true);  // the stored record now holds every cell as it is
 }
 
 void TQEL_DBFile::Update() {
     RequireWritable();
     if (rowid_ == 0) throw StoreError("Kein aktueller Datensatz in " + table_.name + " zum Ändern.");
+    // Only the columns of the current record that were read or set are written: a record read
+    // with SetUsedField holds empty cells in its other columns, not the stored values.
     std::string set;
-    for (const auto& c : columns_) set += (set.empty() ? "" : ", ") + c + " = ?";
+    std::vector<size_t> written;
+    for (size_t c = 0; c < columns_.size(); ++c) {
+        if (!known_[c]) continue;
+        set += (set.empty() ? "" : ", ") + columns_[c] + " = ?";
+        written.push_back(c);
+    }
+    if (written.empty()) return;
     Statement& st = Prepared("UPDATE " + table_.name + " SET " + set + " WHERE " + sql::RowId() + " = ?");
     int idx = 1;
-    BindRow(st, idx);
+    for (size_t c : written) BindCell(st, idx, c);
     st.Bind(idx, rowid_);
     st.Run();
 }

@@ -3,6 +3,33 @@
 // current record, filters, key values and an index, and a cursor (Get_ge / Next) over one
 // ordered statement. Filters and keys become bound parameters; nothing of a value ever becomes
 // SQL text.
+//
+// Contract
+// - Binding and opening: SetFileName / SetFileNameRel choose the file and close it; OpenNew
+//   or OpenOut must precede every read or write, otherwise StoreError. A record file is used
+//   by one thread.
+// - The current record is one set of cells. ClearRecord empties every cell. SetWert sets a
+//   field's cells. Get_ge and Next overwrite them with the record read; with SetUsedField only
+//   the named fields are read and every other field reads as empty (0, "").
+// - A cursor is open from a Get_ge that returned true until Next returns false. It ends early
+//   by Get_ge (which starts a new one), ResultClear, Commit of a work file, Close, OpenNew,
+//   OpenOut or destruction. Next on an ended cursor returns false and leaves the cells alone.
+//   Current() is true exactly while the cursor stands on a record.
+// - Get_ge: the records passing every filter, at or after the key values, in the order of the
+//   selected index (ties in file order), at most ExtendedMaxReceive_Set records. Filters, key
+//   values, the index and the used fields are read when Get_ge is called; changing them later
+//   does not affect the open cursor.
+// - Writes need an open file; on the suite database they also need a running booking
+//   (TORVBuchung / BookingScope), otherwise StoreError. Work files take writes at any time;
+//   with ManualCommit_Set(true) they count only after Commit (a crash loses the open batch).
+// - Insert writes every cell of the current record as a new record, which becomes the record
+//   that Update and Delete act on. Update writes back the cells that were read or set since
+//   the record was read (never the empty cells of fields SetUsedField left out), so a caller
+//   that reads two fields and changes one cannot blank the others. Update and Delete need a
+//   record read by Get_ge / Next or written by Insert, otherwise StoreError.
+// - Records inserted, changed or deleted while a cursor over the same file is open may or may
+//   not be visited by it; change the current record only, or collect first and write after.
+// - Every failure of the database is a StoreError; the current record is then unspecified.
 #include <memory>
 #include <optional>
 #include <string>
@@ -116,13 +143,15 @@ public:
     TDatenfeld* FindFeld(const std::string& name);
     const TableDef& Table() const { return table_; }
 
-    // Current record.
+    // Current record: every cell emptied, no stored record chosen for Update / Delete.
     void ClearRecord();
     bool Current() const { return current_; }
 
     void ClearKeysAndFilters();
     void SelectIndex(const std::string& indexName);
     void ExtendedMaxReceive_Set(int64_t n) { maxReceive_ = n; }
+    // Reads only these fields from the next Get_ge on; cleared by ClearUsedFields and
+    // ClearKeysAndFilters.
     void SetUsedField(const std::vector<std::string>& fieldNames);
     void ClearUsedFields() { usedFields_.clear(); }
     void LeseVerhalten_SQL_Set(bool) {}
@@ -133,6 +162,7 @@ public:
     void ResultClear();
     int64_t GetCount();
 
+    // Write the current record (see the contract above).
     void Insert();
     void Update();
     void Delete();
@@ -151,6 +181,8 @@ protected:
         std::string s;
     };
     std::vector<Cell> cells_;
+    // Per cell: true when it holds the stored value (read) or a value the caller set.
+    std::vector<bool> known_;
 
 private:
     Statement& Prepared(const std::string& sql);
@@ -162,6 +194,7 @@ private:
     void AppendFilters(std::string& where, FilterBinds& binds) const;
     void BindFilters(Statement& st, int& idx, const FilterBinds& binds) const;
     void ReadRow();
+    void BindCell(Statement& st, int& idx, size_t column) const;
     void BindRow(Statement& st, int& idx) const;
 
     const TableDef& table_;

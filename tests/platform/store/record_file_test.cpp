@@ -4,6 +4,7 @@
 #include "platform/store/database.h"
 #include "platform/store/record_files.h"
 #include "platform/store/store_error.h"
+#include "support/suite_fixture.h"
 
 using namespace kis::store;
 
@@ -98,14 +99,75 @@ TEST_F(RecordFileTest, FiltersBoundsCaseWildcardsAndValueLists) {
     EXPECT_FALSE(gep.Next());
 }
 
-TEST_F(RecordFileTest, UsedFieldsLimitWhatIsFetched) {
+TEST_F(RecordFileTest, UpdateAfterAPartialReadKeepsTheFieldsItDidNotRead) {
     AddPartner(1, "Schmidt", "Eva");
+    AddPartner(2, "Weber", "Jan");
     TGepFile gep;
     gep.OpenOut();
-    gep.SetUsedField({"GEPNR"});
+    gep.SelectIndex("GEPNR");
+    gep.SetUsedField({"GEPNR", "VORNAME"});
     ASSERT_TRUE(gep.Get_ge());
     EXPECT_EQ(gep.Feld("GEPNR").AsPair(), TIntPair(1, 0));
-    EXPECT_EQ(gep.Feld("NAME").AsString(), "");
+    EXPECT_EQ(gep.Feld("NAME").AsString(), "") << "a field that was not read reads as empty";
+    {
+        BookingScope b(0);
+        gep.Feld("VORNAME").SetWert(std::string("Eva-Maria"));
+        gep.Update();
+        // The next record of the same partial walk keeps its name as well.
+        ASSERT_TRUE(gep.Next());
+        gep.Feld("VORNAME").SetWert(std::string("Jana"));
+        gep.Update();
+        b.Commit();
+    }
+
+    TGepFile check;
+    check.OpenOut();
+    check.SelectIndex("GEPNR");
+    ASSERT_TRUE(check.Get_ge());
+    EXPECT_EQ(check.Feld("NAME").AsString(), "Schmidt");
+    EXPECT_EQ(check.Feld("VORNAME").AsString(), "Eva-Maria");
+    ASSERT_TRUE(check.Next());
+    EXPECT_EQ(check.Feld("NAME").AsString(), "Weber");
+    EXPECT_EQ(check.Feld("VORNAME").AsString(), "Jana");
+
+    // A field set after a partial read is written even though it was not read.
+    gep.ClearKeysAndFilters();
+    gep.SelectIndex("GEPNR");
+    gep.SetUsedField({"GEPNR"});
+    ASSERT_TRUE(gep.Get_ge());
+    {
+        BookingScope b(0);
+        gep.Feld("NAME").SetWert(std::string("Schmitt"));
+        gep.Update();
+        b.Commit();
+    }
+    ASSERT_TRUE(check.Get_ge());
+    EXPECT_EQ(check.Feld("NAME").AsString(), "Schmitt");
+    EXPECT_EQ(check.Feld("VORNAME").AsString(), "Eva-Maria");
+}
+
+TEST(RecordFileCursor, EndsAtCommitOfAWorkFileAndAtResultClear) {
+    kis::test::SuiteFixture fx;  // private work directory
+    Tkisufile f;
+    f.SetFileNameRel("KISUFILE.CURSOR");
+    f.OpenNew();
+    f.ManualCommit_Set(true);
+    for (int k = 1; k <= 3; ++k) {
+        f.ClearRecord();
+        f.Feld("KUNDE").SetWert(TIntPair(k, 0));
+        f.Insert();
+    }
+    f.Commit();
+    ASSERT_TRUE(f.Get_ge());
+    EXPECT_TRUE(f.Current());
+    f.Commit();
+    EXPECT_FALSE(f.Current());
+    EXPECT_FALSE(f.Next()) << "a commit ends the open cursor";
+    EXPECT_EQ(f.Feld("KUNDE").AsPair(), TIntPair(1, 0)) << "the record read stays";
+
+    ASSERT_TRUE(f.Get_ge());
+    f.ResultClear();
+    EXPECT_FALSE(f.Next());
 }
 
 TEST_F(RecordFileTest, SuiteWritesNeedABookingAndRollBackAsAWhole) {
