@@ -10,6 +10,7 @@
 #include "platform/services/catalog.h"
 #include "platform/services/orv_program.h"
 #include "platform/store/database.h"
+#include "platform/store/store_error.h"
 
 using kis::services::InfoEntry;
 
@@ -216,6 +217,14 @@ void TORVInfo::ClearEntries() {
 
 TORVInfo& ORVInfo() {
     static TORVInfo info;
+    // Failures the store reports from destructors go into the same error log.
+    static const bool storeErrorsLogged = [] {
+        kis::store::SetErrorSink([](const std::string& where, const std::exception& e) {
+            info.RegisterException(where, e, 0);
+        });
+        return true;
+    }();
+    (void)storeErrorsLogged;
     return info;
 }
 

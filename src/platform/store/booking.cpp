@@ -74,7 +74,14 @@ BookingScope::BookingScope(int bookingType, const TIntPair& key) {
 }
 
 BookingScope::~BookingScope() {
-    if (!done_) ORVBuchung().Abort();
+    if (done_) return;
+    try {
+        ORVBuchung().Abort();
+    } catch (const std::exception& e) {
+        ReportError("BookingScope.Abort", e);
+    } catch (...) {
+        ReportError("BookingScope.Abort", StoreError("Unbekannter Fehler beim Zurücknehmen der Buchung."));
+    }
 }
 
 void BookingScope::Commit() {

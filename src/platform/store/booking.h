@@ -12,7 +12,9 @@ public:
     // Closes the innermost bracket; the outermost one commits. Throws when an inner bracket
     // failed, after rolling everything back.
     void End(int code = 0);
-    // Rolls the whole bracket back (all levels).
+    // Closes the innermost bracket as failed. The outermost Abort rolls the whole booking
+    // back at once; an inner one only marks it failed, so that the outermost End rolls it back
+    // and throws (the outer levels stay open until their callers close them).
     void Abort();
 
     int Depth() const { return depth_; }
@@ -30,7 +32,8 @@ private:
 TORVBuchung& ORVBuchung(bool create = true);
 
 // RAII bracket: Begin in the constructor; Commit() ends it; leaving without Commit (an
-// exception) rolls the whole booking back.
+// exception) aborts this level (see Abort), so the whole booking is rolled back. The
+// destructor never throws: a failed rollback is reported to the store's error sink.
 class BookingScope {
 public:
     explicit BookingScope(int bookingType, const TIntPair& key = {});

@@ -149,8 +149,10 @@ TQEL_DBFile::TQEL_DBFile(const std::string& tableName)
 TQEL_DBFile::~TQEL_DBFile() {
     try {
         Close();
-    } catch (...) {
+    } catch (const std::exception& e) {
         // A destructor must not throw; the uncommitted batch of a work file is lost.
+        ReportError("TQEL_DBFile.Close", e);
+    } catch (...) {
     }
 }
 

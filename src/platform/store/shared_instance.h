@@ -10,7 +10,9 @@ class SharedInstance {
 public:
     static T* GetInstance() {
         auto& s = State();
-        if (s.count++ == 0) s.object = std::make_unique<T>();
+        // Counted only once the object exists: a constructor that throws leaves no taker.
+        if (s.count == 0) s.object = std::make_unique<T>();
+        ++s.count;
         return s.object.get();
     }
     static void ReleaseInstance() {

@@ -8,6 +8,7 @@
 #include <thread>
 
 #include "platform/services/catalog_error.h"
+#include "platform/store/store_error.h"
 #include "services_fixture.h"
 
 using kis::services::CatalogError;
@@ -47,6 +48,18 @@ TEST_F(InfoTest, RegisterExceptionWritesOneLogLineAndKeepsTheEntry) {
 
     ORVInfo().ClearEntries();
     EXPECT_TRUE(ORVInfo().Entries().empty());
+}
+
+TEST_F(InfoTest, ErrorsTheStoreCannotThrowAreLogged) {
+    // A destructor of the store (a booking left by an exception, a work file closed at the
+    // end) reports what failed instead of throwing; it must reach the log, not vanish.
+    kis::store::ReportError("BookingScope.Abort", kis::store::StoreError("ROLLBACK misslungen"));
+    const auto entries = ORVInfo().Entries();
+    ASSERT_EQ(entries.size(), 1u);
+    EXPECT_EQ(entries[0].text, "BookingScope.Abort");
+    EXPECT_EQ(entries[0].flag, 0);
+    EXPECT_NE(ReadFile(dir_ / "kis.log").find("BookingScope.Abort: ROLLBACK misslungen"),
+              std::string::npos);
 }
 
 TEST_F(InfoTest, LastErrorUntilReset) {

@@ -26,27 +26,11 @@ protected:
 
 using ProgramTest = ServicesTest;
 
-TEST_F(ProgramTest, InitKeepsTheProgramIdentity) {
-    ORVProgramm().Init("MEROVA", 3, 1, 0, false);
-    EXPECT_EQ(ORVProgramm().ProgrammId(), "MEROVA");
-    EXPECT_EQ(ORVProgramm().ProcessType(), 3);
-    EXPECT_EQ(ORVProgramm().InstanceMode(), 1);
-}
-
 TEST_F(ProgramTest, ProcessIdIsZeroPaddedDecimal) {
     const std::string id = ORVProgramm().ProzessIdFormated();
     EXPECT_GE(id.size(), 8u);
     EXPECT_EQ(std::stol(id), long(::getpid()));
     EXPECT_EQ(id.find_first_not_of("0123456789"), std::string::npos);
-    EXPECT_EQ("KISUFILE." + id, "KISUFILE." + ORVProgramm().ProzessIdFormated());
-}
-
-TEST_F(ProgramTest, SilentModeAndAutomaticRunFlags) {
-    EXPECT_FALSE(ORVProgramm().IsSilentMode());
-    ORVProgramm().SetSilentMode(true);
-    ORVProgramm().SetAutoRun(true);
-    EXPECT_TRUE(ORVProgramm().IsSilentMode());
-    EXPECT_TRUE(ORVProgramm().IsAutoRun());
 }
 
 TEST_F(ProgramTest, WithoutDatabaseEverythingHasItsDefault) {
@@ -62,19 +46,6 @@ TEST_F(ProgramTest, WithoutDatabaseEverythingHasItsDefault) {
     EXPECT_EQ(ORVProgramm().GetLand(), "D");
     EXPECT_EQ(ORVProgramm().GetKundenkennung(), "");
     EXPECT_TRUE(ORVInfo().Entries().empty());
-}
-
-TEST_F(ProgramTest, SettersOverrideTheWorkstationSettings) {
-    ORVProgramm().SetRTyp(3);
-    ORVProgramm().SetRId(17);
-    ORVProgramm().SetLand("A");
-    ORVProgramm().SetKundenkennung("INSTBB00");
-    EXPECT_EQ(ORVProgramm().GetRTyp(), 3);
-    EXPECT_EQ(ORVProgramm().GetRId(), 17);
-    EXPECT_EQ(ORVProgramm().GetLand(), "A");
-    EXPECT_EQ(ORVProgramm().GetKundenkennung(), "INSTBB00");
-    ORVProgramm().ReloadSettings();
-    EXPECT_EQ(ORVProgramm().GetRTyp(), 1);
 }
 
 TEST_F(ProgramDbTest, FirstClientCompanyByKey) {
@@ -129,9 +100,13 @@ TEST_F(ProgramDbTest, WorkstationSettingsComeFromTheSystemMask) {
     EXPECT_EQ(ORVProgramm().GetKundenkennung(), "INSTCC00");
     EXPECT_EQ(ORVProgramm().GetLand(), "CH");
 
+    // A value set by the program holds until the settings are read again.
+    ORVProgramm().SetLand("A");
+    EXPECT_EQ(ORVProgramm().GetLand(), "A");
+    ORVProgramm().ReloadSettings();
+    EXPECT_EQ(ORVProgramm().GetLand(), "CH");
+
     ASSERT_TRUE(kis::services::WriteGlobal("SYSTEM", "RTYP", "sieben"));
     ORVProgramm().ReloadSettings();
     EXPECT_EQ(ORVProgramm().GetRTyp(), 1) << "unreadable value gives the default";
-    ORVProgramm().SetRTyp(7);
-    EXPECT_EQ(ORVProgramm().GetRTyp(), 7);
 }
