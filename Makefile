@@ -1,11 +1,14 @@
 # The two set-up commands of the README:
 #   make run   installs what is missing, builds, creates the demo database and starts KIS
 #   make test  installs what is missing, builds and runs every test
+# For developers (not part of CI, it takes long):
+#   make sanitize  builds in build-sanitize with AddressSanitizer and UndefinedBehaviorSanitizer
+#                  and runs every test there
 BUILD_DIR ?= build
 DEMO_DB   ?= $(CURDIR)/data/demo.kis
 DEMO_SIZE ?= small
 
-.PHONY: all deps configure build run test demo clean
+.PHONY: all deps configure build run test demo sanitize clean
 
 all: build
 
@@ -31,5 +34,10 @@ run: demo
 test: build
 	@QT_QPA_PLATFORM=offscreen ctest --preset default
 
+sanitize: deps
+	@cmake --preset sanitize >/dev/null
+	@cmake --build --preset sanitize
+	@ctest --preset sanitize
+
 clean:
-	rm -rf $(BUILD_DIR)
+	rm -rf $(BUILD_DIR) build-sanitize
