@@ -35,22 +35,25 @@ struct DetailZeile {
 }  // namespace
 
 void TMerovaQuery::Filter4BonusKonfig() {
-    Filter4BonusKonfig(FBONUSKennung, FBONUSName, FFilter);
+    if (!Filter4BonusKonfig(FBONUSKennung, FBONUSName, FFilter))
+        throw std::runtime_error("Die Einstellungen des Bonusprogramms \"" + FBONUSName +
+                                 "\" konnten nicht gelesen werden.");
 }
 
-void TMerovaQuery::Filter4BonusKonfig(const std::string& kennung, const std::string& name,
+bool TMerovaQuery::Filter4BonusKonfig(const std::string& kennung, const std::string& name,
                                       TMerovaFilter& filter) {
     try {
-        if (kennung.empty()) return;
+        if (kennung.empty()) return true;
         if (BonuTypen4Kuerzel(kennung) != 5) {
             // Another kind: no voucher or article settings of an earlier programme stay.
             filter.FGutscheineBeruecksichtigen = false;
             filter.FSonderBoni4PIds.clear();
-            return;
+            return true;
         }
         bool gutscheine = false;
         std::vector<std::pair<TInt32Trio, int64_t>> artikel;
-        if (!TBonusTabellenGen::UMZRFilterWerte(kennung, name, gutscheine, artikel)) return;
+        // Without a programme record the generation itself refuses the run.
+        if (!TBonusTabellenGen::UMZRFilterWerte(kennung, name, gutscheine, artikel)) return true;
         filter.FGutscheineBeruecksichtigen = gutscheine;
         filter.FSonderBoni4PIds.clear();
         for (const auto& [pid, cent] : artikel) {
@@ -61,7 +64,9 @@ void TMerovaQuery::Filter4BonusKonfig(const std::string& kennung, const std::str
         }
     } catch (const std::exception& e) {
         ORVInfo().RegisterException("TMerovaQuery.Filter4BonusKonfig", e);
+        return false;
     }
+    return true;
 }
 
 bool TMerovaQuery::BETAProPosition(const std::string& kennung, const std::string& name) {

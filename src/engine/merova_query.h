@@ -104,8 +104,9 @@ public:
     bool BETAProPosition(const std::string& kennung, const std::string& name);
     // The period premium's settings that shape the evaluation: vouchers at issue and the
     // fixed article values. Another kind clears them; an ordinary evaluation (no programme)
-    // leaves the filter alone.
-    static void Filter4BonusKonfig(const std::string& kennung, const std::string& name,
+    // leaves the filter alone. False (registered) when the programme's settings could not be
+    // read: the run must not go on with a filter the programme did not ask for.
+    static bool Filter4BonusKonfig(const std::string& kennung, const std::string& name,
                                    TMerovaFilter& filter);
 
     // Fill runs over the detail file of the last run; false when stopped or failed.
