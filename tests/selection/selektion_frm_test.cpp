@@ -15,6 +15,7 @@
 #include "../../tools/eval/kisu_csv.h"
 #include "app/dm.h"
 #include "app/kunden_info.h"
+#include "bonus/programm_selektion.h"
 #include "engine/merova_filter.h"
 #include "overview/uebersicht_frm.h"
 #include "platform/services/form_store.h"
@@ -466,6 +467,37 @@ private slots:
         b.FilterSetzen(fb);
         QCOMPARE(Abbild(fb), Abbild(fa));
         QVERIFY(Abbild(fa).contains("Geschlecht=M"));
+    }
+
+    void aProgrammesCriteriaGiveTheSelectionFormTheSameFilter() {
+        // The selection tabs of a programme page, filled as a user would.
+        QWidget seite;
+        TProgrammSelektion sel(QStringLiteral("UMSA"), dm.get(), &seite);
+        QVERIFY(sel.VkSelBonBox->WertSetzen("edtDatumVon", "01032024"));
+        QVERIFY(sel.VkSelBonBox->WertSetzen("edtBonSumMin", "20"));
+        QVERIFY(sel.SumSelVkBox->WertSetzen("edtSelSumWertMin", "5"));
+        QVERIFY(sel.GPSelAdrBox->WertSetzen("edtOrt", "Hamburg"));
+        TMerovaFilter fa;
+        for (TSelBox* box : std::initializer_list<TSelBox*>{
+                 sel.GPSelAdrBox, sel.GPSelErwBox, sel.GPSelMerkmBox, sel.GPSelNrBox,
+                 sel.VkSelBonBox, sel.VkSelPosBox, sel.SumSelVkBox, sel.SumSelOPBox})
+            kis::selection::BoxInFilter(*box, fa);
+        QStringList zeilen;
+        for (const auto& z : sel.BoxesPut()) zeilen << QString::fromStdString(z);
+
+        // The stored lines as the presets of the selection form in bonus mode.
+        TSelektionFrm b(dm.get());
+        b.FModus = TSelektionFrmModus::smBonusSelektion;
+        b.FModusListe = zeilen;
+        Zeigen(b);
+        TMerovaFilter fb;
+        b.FilterSetzen(fb);
+        QCOMPARE(Abbild(fb), Abbild(fa));
+        QCOMPARE(fb.LSTFilter.DatumVon, std::string("01032024"));
+        QCOMPARE(double(fb.FBonSumMin), 20.0);
+        QCOMPARE(fb.GPFilter.Ort.Wert, std::string("Hamburg"));
+        // A programme only ever selects sales not yet settled for a bonus.
+        QVERIFY(fb.LSTFilter.NichtBonusVerrechnet && !fb.LSTFilter.BonusVerrechnet);
     }
 
     void aBoxOnItsOwnTakesPresetLinesAndFillsTheFilter() {
