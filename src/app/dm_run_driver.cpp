@@ -74,17 +74,6 @@ void TDM::ZeigeLaufDialog(const QString& caption, const QString& captionKunde,
 
 bool TDM::ExecuteKIQuery() {
     try {
-        if (KIModus == TSelektionFrmModus::smBonusSelektion) {
-            // Without the bonus generation a bonus run would evaluate and then generate
-            // nothing while looking like success: say so and run nothing.
-            const QString text = QStringLiteral("Die Bonusgenerierung ist in dieser Version "
-                                                "nicht verfügbar; es wurde nichts ausgewertet.");
-            if (AutoBGModus)
-                kis::app::AbgBeenden(kis::app::AbgStatus::NichtVerfuegbar, text);
-            else
-                ORVInfo().HinweisBox(text.toStdString());
-            return false;
-        }
         TMerovaQuery& q = KIQuery_GoC();
         q.OnGepGelesen = nullptr;
         q.OnGepSelektiert = nullptr;
@@ -98,9 +87,25 @@ bool TDM::ExecuteKIQuery() {
         q.Init();
         ende.initialised = true;
         q.SetFilter(*KIFilter);
-        const bool result = q.ExecuteKI();
+        const bool bonus = KIModus == TSelektionFrmModus::smBonusSelektion;
+        if (bonus) {
+            q.FBONUSKennung = BonusKennung.toStdString();
+            q.FBONUSName = BonusName.toStdString();
+        }
+        bool result = q.ExecuteKI();
+        // A stopped or failed evaluation never starts the bonus generation.
+        if (result && bonus) {
+            q.FBONUSKennung = BonusKennung.toStdString();
+            q.FBONUSName = BonusName.toStdString();
+            result = q.ExecuteBO() && PrgDlgActive;
+        }
         if (!result && !q.Fehler().empty())
-            ORVInfo().FehlerBox("Die Auswertung ist fehlgeschlagen.\n" + q.Fehler());
+            ORVInfo().FehlerBox((bonus ? "Die Bonusgenerierung ist fehlgeschlagen.\n"
+                                       : "Die Auswertung ist fehlgeschlagen.\n") + q.Fehler());
+        if (!result && AutoBGModus)
+            kis::app::AbgBeenden(kis::app::AbgStatus::Fehlgeschlagen,
+                                 q.Fehler().empty() ? QStringLiteral("Die Auswertung wurde abgebrochen.")
+                                                    : QString::fromStdString(q.Fehler()));
         return result;
     } catch (const std::exception& e) {
         ORVInfo().RegisterException("TDM.ExecuteKIQuery", e, 1);
@@ -122,9 +127,25 @@ bool TDM::ExecuteSBQuery(bool /*NewFile*/) {
         q.Init();
         ende.initialised = true;
         q.SetFilter(*KIFilter);
-        const bool result = q.ExecuteKI();
+        const bool bonus = KIModus == TSelektionFrmModus::smBonusSelektion;
+        if (bonus) {
+            q.FBONUSKennung = BonusKennung.toStdString();
+            q.FBONUSName = BonusName.toStdString();
+        }
+        bool result = q.ExecuteKI();
+        // A stopped or failed evaluation never starts the bonus generation.
+        if (result && bonus) {
+            q.FBONUSKennung = BonusKennung.toStdString();
+            q.FBONUSName = BonusName.toStdString();
+            result = q.ExecuteBO() && PrgDlgActive;
+        }
         if (!result && !q.Fehler().empty())
-            ORVInfo().FehlerBox("Die Auswertung ist fehlgeschlagen.\n" + q.Fehler());
+            ORVInfo().FehlerBox((bonus ? "Die Bonusgenerierung ist fehlgeschlagen.\n"
+                                       : "Die Auswertung ist fehlgeschlagen.\n") + q.Fehler());
+        if (!result && AutoBGModus)
+            kis::app::AbgBeenden(kis::app::AbgStatus::Fehlgeschlagen,
+                                 q.Fehler().empty() ? QStringLiteral("Die Auswertung wurde abgebrochen.")
+                                                    : QString::fromStdString(q.Fehler()));
         return result;
     } catch (const std::exception& e) {
         ORVInfo().RegisterException("TDM.ExecuteSBQuery", e, 1);

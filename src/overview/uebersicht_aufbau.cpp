@@ -306,6 +306,7 @@ QWidget* TUebersichtFrm::BonusSeite() {
         lb->addWidget(b);
         b->setEnabled(false);  // the bonus functions come with their windows
     }
+    connect(btnBONUBuchen, &QPushButton::clicked, this, [this] { BuchungfrdenselektiertenKunden1Click(); });
     lb->addStretch(1);
     pgcBearbeiten->addTab(tshBearbeiten, QStringLiteral("Bearbeiten"));
     pgcBearbeiten->setMaximumWidth(260);
@@ -366,8 +367,12 @@ void TUebersichtFrm::MenueAufbauen() {
     aktion(uebersicht, "SumOPTab", "Summe offener Posten aller Kunden berechnen", QKeySequence(Qt::SHIFT | Qt::Key_F8));
     mnuBONUBuchen = funktionen->addMenu(QStringLiteral("Berechneten Bonus verbuchen"));
     actBONUBuchen = mnuBONUBuchen->menuAction();
-    aktion(mnuBONUBuchen, "BuchungfrdenselektiertenKunden1", "Buchung für den selektierten Kunden", QKeySequence(Qt::Key_F5));
-    aktion(mnuBONUBuchen, "BONUBuchenAlle", "Buchung für alle Kunden", QKeySequence(Qt::CTRL | Qt::Key_F5));
+    QAction* buchenEiner = aktion(mnuBONUBuchen, "BuchungfrdenselektiertenKunden1",
+                                  "Buchung für den selektierten Kunden", QKeySequence(Qt::Key_F5), true);
+    QAction* buchenAlle = aktion(mnuBONUBuchen, "BONUBuchenAlle", "Buchung für alle Kunden",
+                                 QKeySequence(Qt::CTRL | Qt::Key_F5), true);
+    connect(buchenEiner, &QAction::triggered, this, [this] { BuchungfrdenselektiertenKunden1Click(); });
+    connect(buchenAlle, &QAction::triggered, this, [this] { BONUBuchenAlleClick(); });
     QMenu* manuell = funktionen->addMenu(QStringLiteral("Bonus manuell vergeben"));
     aktion(manuell, "BONUBucheManuell", "Buchung für den selektierten Kunden", QKeySequence(Qt::Key_F2));
     aktion(manuell, "BONUBucheManuellAlle", "Buchung für alle Kunden", QKeySequence(Qt::CTRL | Qt::Key_F2));

@@ -126,6 +126,13 @@ public:
     void btnKundeBearbeitenClick();
     // Reloads the overview grid (row 1 selected when there is more than the totals row).
     void GridNeuLaden();
+    // "Berechneten Bonus verbuchen" for every listed customer (Ctrl+F5, and at once in the
+    // unattended road) and for the selected one (F5). Each customer is one booking of type 44
+    // that writes his new bonuses with all their places and marks their sales; a customer
+    // whose sales another run has marked meanwhile, or whose booking fails, is skipped and
+    // reported. False when any customer could not be booked or the run was stopped.
+    bool BONUBuchenAlleClick();
+    bool BuchungfrdenselektiertenKunden1Click();
     // Number of rows the overview grid has read so far.
     int GeleseneZeilen() const;
 

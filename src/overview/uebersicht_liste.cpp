@@ -114,12 +114,11 @@ void TUebersichtFrm::FormShow() {
         for (QWidget* w : {static_cast<QWidget*>(lblWertNeuCaption), static_cast<QWidget*>(lblBonusNeuCaption),
                            static_cast<QWidget*>(lblWertNeu), static_cast<QWidget*>(lblBonusNeu)})
             w->setVisible(bonusModus);
-        // Booking the computed bonus comes with the bonus generation: shown in a bonus run,
-        // not yet offered.
+        // Booking the computed bonus belongs to a bonus run.
         btnBONUBuchen->setVisible(bonusModus);
-        btnBONUBuchen->setEnabled(false);
+        btnBONUBuchen->setEnabled(bonusModus);
         actBONUBuchen->setVisible(bonusModus);
-        actBONUBuchen->setEnabled(false);
+        actBONUBuchen->setEnabled(bonusModus);
         actSumBONUNeu->setVisible(bonusModus);
         actSumBONUNeu->setEnabled(false);
 
@@ -152,14 +151,16 @@ void TUebersichtFrm::FormShow() {
     }
 
     if (FModus == TSelektionFrmModus::smBonusSelektion && DM() && DM()->AutoBGModus) {
-        // Unattended: the booking for all customers would run now and end the program. It is
-        // not available yet, so the program ends with that status instead of pretending.
+        // Unattended: the booking for all customers runs at once and ends the program with
+        // the status of the whole run.
         QTimer::singleShot(0, this, [this] {
+            const bool ok = BONUBuchenAlleClick();
             QDialog::reject();
             if (AnwendungBeenden)
-                AnwendungBeenden(int(kis::app::AbgStatus::NichtVerfuegbar),
-                                 QStringLiteral("Die Buchung des berechneten Bonus für alle Kunden ist "
-                                                "in dieser Version nicht verfügbar."));
+                AnwendungBeenden(int(ok ? kis::app::AbgStatus::Erfolg : kis::app::AbgStatus::Fehlgeschlagen),
+                                 ok ? QStringLiteral("Bonusgenerierung und Buchung für alle Kunden abgeschlossen.")
+                                    : QStringLiteral("Die Buchung für alle Kunden ist nicht vollständig; "
+                                                     "siehe kis.log."));
         });
     }
 }

@@ -174,6 +174,7 @@ private slots:
         TBetaSatz regel;
         regel.Typ = "GRUNDTAB";
         regel.Name = "Drei Prozent";
+        regel.Laenge = 1;
         regel.Inhalt = {"9999999,99=3,00"};
         TBetaStore::Speichern(regel, nullptr);
         TBetaSatz p;

@@ -66,12 +66,16 @@ private slots:
         QVERIFY(gemeldet);
     }
 
-    void bonusModeRunsNothingUntilTheGenerationExists() {
+    void aBonusRunWhoseProgrammeIsMissingFails() {
         AppDb db;
+        ORVProgramm().SetAktMandant({1, 0});
+        db.Kunde("Meier", "", "Eva");
         TDM dm({});
         dm.KIModus = TSelektionFrmModus::smBonusSelektion;
+        dm.BonusKennung = "BONUSUMSA";
+        dm.BonusName = "Gibt es nicht";
         QVERIFY(!dm.ExecuteKIQuery());
-        QVERIFY(!dm.KIQuery);  // no engine was started
+        QVERIFY(QString::fromStdString(dm.KIQuery->Fehler()).contains("Gibt es nicht"));
         QVERIFY(!dm.prgDlg->IsShowing());
     }
 

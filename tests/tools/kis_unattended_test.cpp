@@ -9,6 +9,7 @@
 #include <string>
 
 #include "platform/bonus/beta_programm.h"
+#include "platform/services/orv_utils.h"
 #include "support/suite_fixture.h"
 
 namespace fs = std::filesystem;
@@ -49,6 +50,7 @@ protected:
         regel.Typ = "GRUNDTAB";
         regel.Name = "Drei Prozent";
         regel.WertArt = "P";
+        regel.Laenge = 1;
         regel.Inhalt = {"9999999,99=3,00"};
         TBetaStore::Speichern(regel, nullptr);
         TBetaSatz p;
@@ -77,8 +79,7 @@ TEST_F(UnattendedTest, EveryMissingPieceEndsTheStartWithAStatusAndALine) {
         {"-ABG \"-PROG=Bonusprogramm - Umsatzprämie\"", 2, "KUND="},
         {"-ABG \"-PROG=Bonusprogramm - Umsatzprämie\" -KUND=Winter", 2, "nicht gespeichert"},
         {"-ABG \"-PROG=Bonusprogramm - Prämienpass\" -KUND=Sommer", 2, "nicht gespeichert"},
-        // The programme exists, but the generation is not there yet: it says so.
-        {"-ABG \"-PROG=Bonusprogramm - Umsatzprämie\" -KUND=Sommer", 4, "nicht verfügbar"},
+
     };
     for (const Fall& f : faelle) {
         const Ergebnis r = Kis(f.args);
@@ -86,10 +87,46 @@ TEST_F(UnattendedTest, EveryMissingPieceEndsTheStartWithAStatusAndALine) {
         EXPECT_NE(std::string::npos, r.err.find("kis -ABG: ")) << f.args << ": " << r.err;
         EXPECT_NE(std::string::npos, r.err.find(f.meldung)) << f.args << ": " << r.err;
     }
+    // A rule whose rows disagree with its stored length would give every customer 0.
+    TBetaSatz kaputt = *TBetaStore::Lesen("GRUNDTAB", "Drei Prozent");
+    kaputt.Laenge = 2;
+    TBetaStore::Speichern(kaputt, nullptr);
+    const Ergebnis r = Kis("-ABG \"-PROG=Bonusprogramm - Umsatzprämie\" -KUND=Sommer");
+    EXPECT_EQ(2, r.status) << r.err;
+    EXPECT_NE(std::string::npos, r.err.find("keine gültige Staffel")) << r.err;
     // The log beside the database tells the same.
     const std::string log = Lesen(fx.Dir() / "kis.log");
     EXPECT_NE(std::string::npos, log.find("Winter")) << log;
-    EXPECT_NE(std::string::npos, log.find("nicht verfügbar")) << log;
+
+}
+
+TEST_F(UnattendedTest, AWholeRunEvaluatesGeneratesBooksAndEndsWithZero) {
+    Programm("Sommer");
+    // 3 % of 100,00 and of 50,00: two customers get 3,00 and 1,50.
+    const TIntPair a = fx.Kunde(1, "Albrecht", "Anna");
+    const TIntPair b = fx.Kunde(2, "Becker", "Bernd");
+    kis::test::Pos p;
+    p.ist = 100.00;
+    // Sales of today, whatever period the programme's empty selection starts with.
+    fx.Beleg(a, 1, 1, orv_Date(), {p});
+    p.ist = 50.00;
+    fx.Beleg(b, 1, 2, orv_Date(), {p});
+    const std::string args = "-ABG \"-PROG=Bonusprogramm - Umsatzprämie\" -KUND=Sommer";
+    const Ergebnis r = Kis(args);
+    ASSERT_EQ(0, r.status) << r.err;
+    EXPECT_NE(std::string::npos, r.err.find("abgeschlossen")) << r.err;
+    auto& s = fx.Db().Cached("SELECT COUNT(*), ROUND(TOTAL(WERT) * 100) FROM BONUS");
+    ASSERT_TRUE(s.Step());
+    EXPECT_EQ(2, s.ColumnInt(0));
+    EXPECT_EQ(450, s.ColumnInt(1));
+    s.Reset();
+    // Both sales are settled now: a second run books nothing new and still ends with 0.
+    const Ergebnis r2 = Kis(args);
+    ASSERT_EQ(0, r2.status) << r2.err;
+    auto& t = fx.Db().Cached("SELECT COUNT(*) FROM BONUS");
+    ASSERT_TRUE(t.Step());
+    EXPECT_EQ(2, t.ColumnInt(0));
+    t.Reset();
 }
 
 TEST_F(UnattendedTest, AWorkstationThatMayNotGenerateEndsAtOnce) {

@@ -128,10 +128,17 @@ std::string TBetaStore::ProgrammPruefen(const std::string& typ, const std::strin
     }
     if (regeln.empty() || (kind == 2 && int(regeln.size()) != satz->Laenge))
         return "Das Bonusprogramm \"" + name + "\" nennt keine Berechnungsvorschrift.";
-    for (const auto& r : regeln)
-        if (r.empty() || !Lesen(CBonuTypen2Kuerzel(1), r, kBetaHauptsatz))
+    for (const auto& r : regeln) {
+        const auto regel = r.empty() ? std::nullopt : Lesen(CBonuTypen2Kuerzel(1), r, kBetaHauptsatz);
+        if (!regel)
             return "Das Bonusprogramm \"" + name + "\" nennt die Berechnungsvorschrift \"" + r +
                    "\", die nicht gespeichert ist.";
+        // The calculator answers 0 for a rule without rows or whose rows disagree with its
+        // length: every bonus would silently be 0.
+        if (regel->Inhalt.empty() || regel->Laenge != int(regel->Inhalt.size()))
+            return "Die Berechnungsvorschrift \"" + r + "\" des Bonusprogramms \"" + name +
+                   "\" hat keine gültige Staffel.";
+    }
     return {};
 }
 

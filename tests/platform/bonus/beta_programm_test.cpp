@@ -116,9 +116,14 @@ TEST(BetaStore, ProgrammeNamingMissingRulesAreRefusedForGeneration) {
     DomainDb d;
     TBetaSatz regel;
     regel.Typ = "GRUNDTAB";
+    regel.Name = "R0";  // no rows: every bonus would be 0
+    TBetaStore::Speichern(regel, nullptr);
     regel.Name = "R1";
+    regel.Laenge = 1;
+    regel.Inhalt = {"9999999,99=1,00"};
     TBetaStore::Speichern(regel, nullptr);
     TBetaStore::Speichern(Pass("Gut", {"R1", "R1"}), nullptr);
+    TBetaStore::Speichern(Pass("Ohne", {"R1", "R0"}), nullptr);
     TBetaStore::Speichern(Pass("Fehlt", {"R1", "R9"}), nullptr);
     TBetaStore::Speichern(Pass("Leer", {"R1", ""}), nullptr);
     TBetaSatz umzr;
@@ -132,6 +137,6 @@ TEST(BetaStore, ProgrammeNamingMissingRulesAreRefusedForGeneration) {
     EXPECT_EQ(TBetaStore::ProgrammPruefen("BONUSPASS", "Gut"), "");
     EXPECT_EQ(TBetaStore::ProgrammPruefen("BONUSUMZR", "Q"), "");
     for (const auto& [typ, name] : std::vector<std::pair<std::string, std::string>>{
-             {"BONUSPASS", "Fehlt"}, {"BONUSPASS", "Leer"}, {"BONUSUMZR", "Q2"}, {"BONUSPASS", "Nie"}, {"GRUNDTAB", "R1"}})
+             {"BONUSPASS", "Fehlt"}, {"BONUSPASS", "Leer"}, {"BONUSPASS", "Ohne"}, {"BONUSUMZR", "Q2"}, {"BONUSPASS", "Nie"}, {"GRUNDTAB", "R1"}})
         EXPECT_NE(TBetaStore::ProgrammPruefen(typ, name), "") << name;
 }
