@@ -123,6 +123,9 @@ private:
     void ZeigeLaufDialog(const QString& caption, const QString& captionKunde,
                          const QString& captionAnzKunde, const QString& captionAnzVkPos);
     bool FillRun(const char* name, const QString& caption, bool lieferant);
+    // The common part of the runs once the dialog is shown: filter, evaluation and, with
+    // bonus, the generation; says why a run failed and ends an unattended run that failed.
+    bool LaufAusfuehren(TMerovaQuery& q, bool bonus);
 
     kis::app::Arguments args_;
     bool gpDataTaken_ = false;

@@ -86,31 +86,34 @@ bool TDM::ExecuteKIQuery() {
                         QStringLiteral("Gelesene Kunden"), QStringLiteral("Gelesene Verkäufe"));
         q.Init();
         ende.initialised = true;
-        q.SetFilter(*KIFilter);
-        const bool bonus = KIModus == TSelektionFrmModus::smBonusSelektion;
-        if (bonus) {
-            q.FBONUSKennung = BonusKennung.toStdString();
-            q.FBONUSName = BonusName.toStdString();
-        }
-        bool result = q.ExecuteKI();
-        // A stopped or failed evaluation never starts the bonus generation.
-        if (result && bonus) {
-            q.FBONUSKennung = BonusKennung.toStdString();
-            q.FBONUSName = BonusName.toStdString();
-            result = q.ExecuteBO() && PrgDlgActive;
-        }
-        if (!result && !q.Fehler().empty())
-            ORVInfo().FehlerBox((bonus ? "Die Bonusgenerierung ist fehlgeschlagen.\n"
-                                       : "Die Auswertung ist fehlgeschlagen.\n") + q.Fehler());
-        if (!result && AutoBGModus)
-            kis::app::AbgBeenden(kis::app::AbgStatus::Fehlgeschlagen,
-                                 q.Fehler().empty() ? QStringLiteral("Die Auswertung wurde abgebrochen.")
-                                                    : QString::fromStdString(q.Fehler()));
-        return result;
+        return LaufAusfuehren(q, KIModus == TSelektionFrmModus::smBonusSelektion);
     } catch (const std::exception& e) {
         ORVInfo().RegisterException("TDM.ExecuteKIQuery", e, 1);
         return false;
     }
+}
+
+bool TDM::LaufAusfuehren(TMerovaQuery& q, bool bonus) {
+    q.SetFilter(*KIFilter);
+    if (bonus) {
+        q.FBONUSKennung = BonusKennung.toStdString();
+        q.FBONUSName = BonusName.toStdString();
+    }
+    bool result = q.ExecuteKI();
+    // A stopped or failed evaluation never starts the bonus generation.
+    if (result && bonus) {
+        q.FBONUSKennung = BonusKennung.toStdString();
+        q.FBONUSName = BonusName.toStdString();
+        result = q.ExecuteBO() && PrgDlgActive;
+    }
+    if (!result && !q.Fehler().empty())
+        ORVInfo().FehlerBox((bonus ? "Die Bonusgenerierung ist fehlgeschlagen.\n"
+                                   : "Die Auswertung ist fehlgeschlagen.\n") + q.Fehler());
+    if (!result && AutoBGModus)
+        kis::app::AbgBeenden(kis::app::AbgStatus::Fehlgeschlagen,
+                             q.Fehler().empty() ? QStringLiteral("Die Auswertung wurde abgebrochen.")
+                                                : QString::fromStdString(q.Fehler()));
+    return result;
 }
 
 bool TDM::ExecuteSBQuery(bool /*NewFile*/) {
@@ -126,27 +129,7 @@ bool TDM::ExecuteSBQuery(bool /*NewFile*/) {
                         QStringLiteral("Gelesene Kunden"), QStringLiteral("Selektierte Kunden"));
         q.Init();
         ende.initialised = true;
-        q.SetFilter(*KIFilter);
-        const bool bonus = KIModus == TSelektionFrmModus::smBonusSelektion;
-        if (bonus) {
-            q.FBONUSKennung = BonusKennung.toStdString();
-            q.FBONUSName = BonusName.toStdString();
-        }
-        bool result = q.ExecuteKI();
-        // A stopped or failed evaluation never starts the bonus generation.
-        if (result && bonus) {
-            q.FBONUSKennung = BonusKennung.toStdString();
-            q.FBONUSName = BonusName.toStdString();
-            result = q.ExecuteBO() && PrgDlgActive;
-        }
-        if (!result && !q.Fehler().empty())
-            ORVInfo().FehlerBox((bonus ? "Die Bonusgenerierung ist fehlgeschlagen.\n"
-                                       : "Die Auswertung ist fehlgeschlagen.\n") + q.Fehler());
-        if (!result && AutoBGModus)
-            kis::app::AbgBeenden(kis::app::AbgStatus::Fehlgeschlagen,
-                                 q.Fehler().empty() ? QStringLiteral("Die Auswertung wurde abgebrochen.")
-                                                    : QString::fromStdString(q.Fehler()));
-        return result;
+        return LaufAusfuehren(q, false);  // a serial-letter selection never generates bonuses
     } catch (const std::exception& e) {
         ORVInfo().RegisterException("TDM.ExecuteSBQuery", e, 1);
         return false;

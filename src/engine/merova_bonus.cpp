@@ -93,14 +93,16 @@ bool TMerovaQuery::ExecuteBO() {
     try {
         // A programme that cannot be read stops the generation: guessing its basis would
         // compute bonuses under the wrong rules.
-        if (!TBetaStore::Lesen(FBONUSKennung, FBONUSName, kBetaHauptsatz)) {
+        const auto programm = TBetaStore::Lesen(FBONUSKennung, FBONUSName, kBetaHauptsatz);
+        if (!programm) {
             const std::string text = "Das Bonusprogramm \"" + FBONUSName +
                                      "\" kann nicht gelesen werden. Es wurden keine Boni erzeugt.";
             fehler("TMerovaQuery.ExecuteBO", std::runtime_error(text));
             ORVInfo().FehlerBox(text);
             return false;
         }
-        const bool proPosition = BETAProPosition(FBONUSKennung, FBONUSName);
+        // The record just read decides (BETAProPosition would read it a second time).
+        const bool proPosition = programm->Basis == "0";
         BonusTabellen = std::make_unique<TBonusTabellenGen>(0);
         BonusTabellen->Clear();
         BonusTabellen->Open();

@@ -77,6 +77,8 @@ private slots:
         QVERIFY(!dm.ExecuteKIQuery());
         QVERIFY(QString::fromStdString(dm.KIQuery->Fehler()).contains("Gibt es nicht"));
         QVERIFY(!dm.prgDlg->IsShowing());
+        // A serial-letter selection in the same mode evaluates only: no generation to fail.
+        QVERIFY(dm.ExecuteSBQuery(true));
     }
 
     void automaticModeHasNoAbortButton() {
