@@ -146,6 +146,8 @@ void TUebersichtFrm::Aufbauen() {
     connect(btnKundeBearbeiten, &QPushButton::clicked, this, &TUebersichtFrm::btnKundeBearbeitenClick);
     connect(btnDrucken, &QPushButton::clicked, this, &TUebersichtFrm::btnDruckenClick);
     connect(btnZurueck, &QPushButton::clicked, this, &TUebersichtFrm::btnZurueckClick);
+    btnKarteDrucken->setEnabled(true);
+    connect(btnKarteDrucken, &QPushButton::clicked, this, [this] { btnKarteDruckenClick(); });
     connect(pgcKunde, &QTabWidget::currentChanged, this, &TUebersichtFrm::SeiteGewechselt);
 
     MenueAufbauen();
@@ -386,8 +388,11 @@ void TUebersichtFrm::MenueAufbauen() {
     actDrucken = aktion(funktionen, "mnuDrucken", "Übersicht drucken", QKeySequence(Qt::Key_F10), true);
     connect(actDrucken, &QAction::triggered, this, &TUebersichtFrm::btnDruckenClick);
     // Shift+F8 belongs to the open-item sum above.
-    aktion(funktionen, "mnuKarteDrucken", "Kundenkarten / Kundenetiketten drucken");
-    aktion(funktionen, "mnuLayoutKarte", "Layout Kundenkarte / Kundenetikett bearbeiten");
+    QAction* karteDrucken = aktion(funktionen, "mnuKarteDrucken", "Kundenkarten / Kundenetiketten drucken", {}, true);
+    QAction* layoutKarte =
+        aktion(funktionen, "mnuLayoutKarte", "Layout Kundenkarte / Kundenetikett bearbeiten", {}, true);
+    connect(karteDrucken, &QAction::triggered, this, [this] { btnKarteDruckenClick(); });
+    connect(layoutKarte, &QAction::triggered, this, &TUebersichtFrm::LayoutKarteClick);
     aktion(funktionen, "mnuSerBrief", "Serienbrief ...", QKeySequence(Qt::SHIFT | Qt::Key_F9));
     aktion(funktionen, "mnuMessageCenter", "Message Center", QKeySequence(Qt::SHIFT | Qt::Key_F10));
     aktion(funktionen, "mnuABC", "ABC-Kennzeichen", QKeySequence(Qt::SHIFT | Qt::Key_F1));

@@ -30,6 +30,7 @@ class QWidget;
 class TBelegInfoFrm;
 class TBonusTabellen;
 class TGepView;
+class TLayoutform;
 class TOPTabellen;
 class TORVDataGrid;
 class TORVDataModel;
@@ -135,6 +136,12 @@ public:
     bool BuchungfrdenselektiertenKunden1Click();
     // Number of rows the overview grid has read so far.
     int GeleseneZeilen() const;
+
+    // Cards and labels (uebersicht_karten.cpp): print the listed customers per chosen layout
+    // (false when cancelled or nothing was printed), and edit the layouts.
+    bool btnKarteDruckenClick();
+    void LayoutKarteClick();
+    TLayoutform* LayoutForm = nullptr;  // the layout dialog, created on first use
 
     // The document information window, created on first use.
     TBelegInfoFrm* BelegInfo = nullptr;
