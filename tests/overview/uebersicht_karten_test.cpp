@@ -167,6 +167,16 @@ private slots:
         QVERIFY(!frm.btnKarteDruckenClick());
         QCOMPARE(aufrufe, 0);
         kis::ui::RemoveMessagePump();
+
+        // The layout entry only edits: no print button, closing prints nothing.
+        bool ohneDrucken = false;
+        QTimer::singleShot(0, &frm, [&frm, &ohneDrucken] {
+            ohneDrucken = frm.LayoutForm->isVisible() && frm.LayoutForm->btnDrucken->isHidden();
+            frm.LayoutForm->btnSchliessen->click();
+        });
+        frm.findChild<QAction*>(QStringLiteral("mnuLayoutKarte"))->trigger();
+        QVERIFY(ohneDrucken);
+        QCOMPARE(aufrufe, 0);
     }
 };
 

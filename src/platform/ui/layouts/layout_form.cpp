@@ -69,8 +69,8 @@ TLayoutform::TLayoutform(QWidget* parent) : QDialog(parent) {
 
     auto* oben = new QHBoxLayout;
     oben->addWidget(grpLayouts, 0);
-    oben->addWidget(grpEinstellungen, 1);
-    oben->addWidget(grpVorschau, 1);
+    oben->addWidget(grpEinstellungen, 3);
+    oben->addWidget(grpVorschau, 2);
 
     btnSpeichern = Knopf(this, "btnSpeichern", QStringLiteral("Speichern - F2"));
     btnSpeichern->setShortcut(Qt::Key_F2);
