@@ -1,9 +1,7 @@
 #include "support/pdf_lesen.h"
 
 #include <charconv>
-#include <cstdlib>
-#include <filesystem>
-#include <fstream>
+#include <cstdio>
 #include <regex>
 #include <sstream>
 
@@ -31,14 +29,16 @@ double Zahl(const std::string& s) {
 }  // namespace
 
 std::vector<PdfSeite> PdfLesen(const std::string& pfad) {
-    const std::string html = pfad + ".bbox.html";
-    const std::string befehl = "pdftotext -bbox '" + pfad + "' '" + html + "' 2>/dev/null";
-    if (std::system(befehl.c_str()) != 0) return {};
-    std::ifstream in(html);
+    std::string quoted = "'";
+    for (char c : pfad) quoted += c == '\'' ? std::string("'\\''") : std::string(1, c);
+    quoted += "'";
     std::stringstream text;
-    text << in.rdbuf();
-    in.close();
-    std::filesystem::remove(html);
+    FILE* p = ::popen(("pdftotext -bbox " + quoted + " - 2>/dev/null").c_str(), "r");
+    if (!p) return {};
+    char puffer[4096];
+    size_t n;
+    while ((n = std::fread(puffer, 1, sizeof puffer, p)) > 0) text.write(puffer, std::streamsize(n));
+    if (::pclose(p) != 0) return {};
 
     std::vector<PdfSeite> seiten;
     const std::regex seite(R"re(<page width="([0-9.]+)" height="([0-9.]+)">)re");
