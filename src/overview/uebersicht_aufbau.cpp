@@ -141,6 +141,8 @@ void TUebersichtFrm::Aufbauen() {
     haupt->addLayout(knoepfe);
     // Functions of the later overview parts: present, not yet offered.
     for (QPushButton* b : {btnSerBrief, btnKarteDrucken, btnABC, btnMessageCenter}) b->setEnabled(false);
+    btnSerBrief->setEnabled(true);
+    connect(btnSerBrief, &QPushButton::clicked, this, [this] { btnSerBriefClick(); });
 
     connect(btnExpand, &QPushButton::clicked, this, &TUebersichtFrm::btnExpandClick);
     connect(btnKundeBearbeiten, &QPushButton::clicked, this, &TUebersichtFrm::btnKundeBearbeitenClick);
@@ -388,7 +390,8 @@ void TUebersichtFrm::MenueAufbauen() {
     // Shift+F8 belongs to the open-item sum above.
     aktion(funktionen, "mnuKarteDrucken", "Kundenkarten / Kundenetiketten drucken");
     aktion(funktionen, "mnuLayoutKarte", "Layout Kundenkarte / Kundenetikett bearbeiten");
-    aktion(funktionen, "mnuSerBrief", "Serienbrief ...", QKeySequence(Qt::SHIFT | Qt::Key_F9));
+    QAction* serBrief = aktion(funktionen, "mnuSerBrief", "Serienbrief ...", QKeySequence(Qt::SHIFT | Qt::Key_F9), true);
+    connect(serBrief, &QAction::triggered, this, [this] { btnSerBriefClick(); });
     aktion(funktionen, "mnuMessageCenter", "Message Center", QKeySequence(Qt::SHIFT | Qt::Key_F10));
     aktion(funktionen, "mnuABC", "ABC-Kennzeichen", QKeySequence(Qt::SHIFT | Qt::Key_F1));
     funktionen->addSeparator();
