@@ -35,6 +35,13 @@ QPushButton* Knopf(const char* name, const QString& text, QWidget* parent) {
     return b;
 }
 
+// A row caption whose key letter moves the focus to `ziel`.
+QLabel* Beschriftung(const QString& text, QWidget* ziel) {
+    auto* label = new QLabel(text, ziel->parentWidget());
+    label->setBuddy(ziel);
+    return label;
+}
+
 QString Platzhalter(const QString& key) {
     return QLatin1Char('#') + SerienbriefDatei::FeldName(key) + QLatin1Char('#');
 }
@@ -108,7 +115,7 @@ TGPSerBriefDialog::TGPSerBriefDialog(QWidget* parent,
     auto* dateien = new QFormLayout;
     auto [datenZeile, datenKnopf] = dateiZeile(edtDatenDatei, "edtDatenDatei", vorgaben.DatenDatei,
                                                "btnDatenDatei");
-    dateien->addRow(QStringLiteral("&Datendatei:"), datenZeile);
+    dateien->addRow(Beschriftung(QStringLiteral("&Datendatei:"), edtDatenDatei), datenZeile);
     rechts->addLayout(dateien);
     connect(datenKnopf, &QPushButton::clicked, this, [this] {
         DateiWaehlen(edtDatenDatei, QStringLiteral("Datendatei speichern"),
@@ -143,10 +150,10 @@ TGPSerBriefDialog::TGPSerBriefDialog(QWidget* parent,
     new QShortcut(QKeySequence(Qt::CTRL | Qt::Key_E), this, [this] { FeldEinfuegen(); });
     feldZeile->addWidget(cmbFeld, 1);
     feldZeile->addWidget(einfuegen);
-    vl->addRow(QStringLiteral("&Feld:"), feldZeile);
+    vl->addRow(Beschriftung(QStringLiteral("&Feld:"), cmbFeld), feldZeile);
     auto [pdfZeile, pdfKnopf] = dateiZeile(edtPdfDatei, "edtPdfDatei", vorgaben.PdfDatei, "btnPdfDatei");
-    vl->addRow(QStringLiteral("&PDF-Datei:"), pdfZeile);
-    chbOeffnen = new QCheckBox(QStringLiteral("Briefe anschließend &anzeigen"), grpVorlage);
+    vl->addRow(Beschriftung(QStringLiteral("&PDF-Datei:"), edtPdfDatei), pdfZeile);
+    chbOeffnen = new QCheckBox(QStringLiteral("Briefe anschließend an&zeigen"), grpVorlage);
     chbOeffnen->setObjectName(QStringLiteral("chbOeffnen"));
     chbOeffnen->setChecked(true);
     vl->addRow(QString(), chbOeffnen);
