@@ -141,6 +141,8 @@ void TUebersichtFrm::Aufbauen() {
     haupt->addLayout(knoepfe);
     // Functions of the later overview parts: present, not yet offered.
     for (QPushButton* b : {btnSerBrief, btnKarteDrucken, btnABC, btnMessageCenter}) b->setEnabled(false);
+    btnSerBrief->setEnabled(true);
+    connect(btnSerBrief, &QPushButton::clicked, this, [this] { btnSerBriefClick(); });
 
     connect(btnExpand, &QPushButton::clicked, this, &TUebersichtFrm::btnExpandClick);
     connect(btnKundeBearbeiten, &QPushButton::clicked, this, &TUebersichtFrm::btnKundeBearbeitenClick);
@@ -393,7 +395,8 @@ void TUebersichtFrm::MenueAufbauen() {
         aktion(funktionen, "mnuLayoutKarte", "Layout Kundenkarte / Kundenetikett bearbeiten", {}, true);
     connect(karteDrucken, &QAction::triggered, this, [this] { btnKarteDruckenClick(); });
     connect(layoutKarte, &QAction::triggered, this, &TUebersichtFrm::LayoutKarteClick);
-    aktion(funktionen, "mnuSerBrief", "Serienbrief ...", QKeySequence(Qt::SHIFT | Qt::Key_F9));
+    QAction* serBrief = aktion(funktionen, "mnuSerBrief", "Serienbrief ...", QKeySequence(Qt::SHIFT | Qt::Key_F9), true);
+    connect(serBrief, &QAction::triggered, this, [this] { btnSerBriefClick(); });
     aktion(funktionen, "mnuMessageCenter", "Message Center", QKeySequence(Qt::SHIFT | Qt::Key_F10));
     aktion(funktionen, "mnuABC", "ABC-Kennzeichen", QKeySequence(Qt::SHIFT | Qt::Key_F1));
     funktionen->addSeparator();

@@ -35,6 +35,10 @@ class TOPTabellen;
 class TORVDataGrid;
 class TORVDataModel;
 class TORVTreeView;
+class TGPSerBrief;
+namespace kis::store {
+class Tkisufile;
+}
 
 enum class TFuellStatus { fsUnbekannt, fsLeer, fsFertig };
 
@@ -152,6 +156,12 @@ public:
     std::function<void(const std::function<void(QPrinter*)>& zeichnen)> DruckVorschau;
     std::function<void(int status, const QString& text)> AnwendungBeenden;
 
+    // Serial letter "Serienbrief ..." (uebersicht_serienbrief.cpp). False when nothing was
+    // written (cancel, no customer, failure). The hook runs before each letter (tests set the
+    // target files there so that no dialog opens).
+    bool btnSerBriefClick();
+    std::function<void(TGPSerBrief&)> SerBriefVorbereiten;
+
 protected:
     void showEvent(QShowEvent* event) override;
     void hideEvent(QHideEvent* event) override;
@@ -197,6 +207,18 @@ private:
     void tvBonusDetail(QTreeWidgetItem* item);
 
     void Registrieren(const char* handler, const std::exception& e);
+
+    // Serial letter (uebersicht_serienbrief.cpp). Shared pointers, so that this header needs
+    // the two types only declared.
+    bool SerBriefKunde(TIntPair& kunde, bool erster);
+    bool SerBriefZeileFuellen(const TIntPair& kunde);
+    std::shared_ptr<TGPSerBrief> GPSerBrief;      // created on first use
+    std::shared_ptr<kis::store::Tkisufile> SerbKISU;  // private view of the result file
+    std::shared_ptr<TBonusTabellen> SerbBonus;
+    std::shared_ptr<TOPTabellen> SerbOP;
+    int GPSerbTab[15] = {};
+    bool FNegBonusExportieren = false;
+    bool FWgNegBonusGefragt = false;
 
     // --- window state ---------------------------------------------------------------------
     TIntPair FAktGepNr;

@@ -9,6 +9,7 @@
 #include <functional>
 #include <QString>
 #include <QStringList>
+#include <utility>
 #include <vector>
 
 #include "platform/base/keys.h"
@@ -49,7 +50,23 @@ public:
     bool Execute();  // walks the customers and writes the files; false on cancel or failure
     void Done();     // releases what Execute held
 
+    // Unattended use (tools, tests): Init shows no dialog and takes the stored choice of fields
+    // and template (every field when none is stored), Execute shows no boxes and writes to
+    // these files; with an empty PDF path no letters are written.
+    void SetDateien(const QString& datenDatei, const QString& pdfDatei = {});
+
+    // The customer's address fields every letter offers, as (key, caption).
+    static const std::vector<std::pair<QString, QString>>& AdressFelder();
+
+    // Outcome of the last Execute: letters written, the files, the reason of a failure.
+    int Anzahl() const { return FAnzahl; }
+    QString DatenDatei() const { return FDatenDatei; }
+    QString PdfDatei() const { return FPdfDatei; }
+    QString Fehler() const { return FFehler; }
+
 private:
+    std::vector<std::pair<QString, QString>> AngeboteneFelder() const;
+    bool Fehlschlag(const QString& text);
     QWidget* FParent;
     QString FProgramm;
     QString FMaske;
@@ -58,4 +75,14 @@ private:
     std::vector<TSerBriefSpalte> FSpalten;
     QStringList FGewaehlt;
     std::vector<std::pair<QString, QString>> FWerte;
+
+    bool FUnbeaufsichtigt = false;
+    bool FBereit = false;        // Init succeeded
+    bool FBriefeOeffnen = false;  // show the PDF when done
+    QStringList FDateiSpalten;   // keys of the data file's fields, in order
+    bool FMitBriefen = false;
+    QString FAnschrift, FBetreff, FText;
+    QString FDatenDatei, FPdfDatei;
+    int FAnzahl = 0;
+    QString FFehler;
 };
