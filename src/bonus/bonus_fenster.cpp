@@ -2,6 +2,8 @@
 
 #include "app/dm.h"
 #include "app/kunden_info.h"
+#include "bonus/bonus_2_gutsch.h"
+#include "bonus/bonus_edit_sel.h"
 #include "bonus/bonus_optionen_fm.h"
 #include "bonus/bonus_programm_sel_frm.h"
 #include "bonus/bonus_programme_frm.h"
@@ -11,6 +13,9 @@
 TBonusFenster::TBonusFenster(TKundenInfo& menu, TDM& dm) : dm_(dm) {
     menu.SetAktion(QStringLiteral("BTNBONUSEING"), [this] { Programme().exec(); });
     menu.SetAktion(QStringLiteral("BTNBONUSOPT"), [this] { Optionen().exec(); });
+    menu.SetAktion(QStringLiteral("BTNBONUSABSCHL"), [this] { Abschliessen().exec(); });
+    // No menu entry bears this name; the window is there for whoever calls the action.
+    menu.SetAktion(QStringLiteral("BTNBONUSUMW"), [this] { Umwandeln().exec(); });
     menu.ProgrammWahl = [this](QString& typ, QString& name) {
         TBonusProgrammSelFrm& f = Auswahl();
         if (f.exec() != QDialog::Accepted) return false;
@@ -39,6 +44,16 @@ TBonusProgrammSelFrm& TBonusFenster::Auswahl() {
 TBonusOptionenFm& TBonusFenster::Optionen() {
     if (!optionen_) optionen_ = std::make_unique<TBonusOptionenFm>();
     return *optionen_;
+}
+
+TBonusEditSel& TBonusFenster::Abschliessen() {
+    if (!abschliessen_) abschliessen_ = std::make_unique<TBonusEditSel>();
+    return *abschliessen_;
+}
+
+TBonus2Gutsch& TBonusFenster::Umwandeln() {
+    if (!umwandeln_) umwandeln_ = std::make_unique<TBonus2Gutsch>();
+    return *umwandeln_;
 }
 
 QStringList TBonusFenster::ProgrammSelektion(const QString& bonusTyp, const QString& programmName) {

@@ -5,6 +5,8 @@
 #include <QStringList>
 #include <memory>
 
+class TBonus2Gutsch;
+class TBonusEditSel;
 class TBonusOptionenFm;
 class TBonusProgrammeFrm;
 class TBonusProgrammSelFrm;
@@ -20,6 +22,9 @@ public:
     TBonusProgrammeFrm& Programme();
     TBonusProgrammSelFrm& Auswahl();
     TBonusOptionenFm& Optionen();
+    // Bonus processing: closing bonuses, converting them into vouchers.
+    TBonusEditSel& Abschliessen();
+    TBonus2Gutsch& Umwandeln();
 
     // The stored selection lines of a programme by kind name (or type key) and name.
     static QStringList ProgrammSelektion(const QString& bonusTyp, const QString& programmName);
@@ -29,4 +34,6 @@ private:
     std::unique_ptr<TBonusProgrammeFrm> programme_;
     std::unique_ptr<TBonusProgrammSelFrm> auswahl_;
     std::unique_ptr<TBonusOptionenFm> optionen_;
+    std::unique_ptr<TBonusEditSel> abschliessen_;
+    std::unique_ptr<TBonus2Gutsch> umwandeln_;
 };
