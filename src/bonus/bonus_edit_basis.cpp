@@ -59,6 +59,21 @@ TBonusEditBasis::TBonusEditBasis(const QString& formName, const QString& caption
     setObjectName(formName);
     setWindowTitle(caption);
 
+    KopfBauen();
+    GridUndKnoepfeBauen();
+    auto* layout = new QVBoxLayout(this);
+    layout->addWidget(pnlKopf);
+    layout->addWidget(grdBoni, 1);
+    layout->addLayout(knoepfe_);
+    resize(680, 560);
+
+    Verbinden();
+    binding_ = std::make_unique<TORVFormStoreBinding>(this, properties);
+
+    KundeWaehlen = &TBonusEditBasis::KundeAusDialog;
+}
+
+void TBonusEditBasis::KopfBauen() {
     pnlKopf = new QWidget(this);
     pnlKopf->setObjectName(QStringLiteral("pnlKopf"));
     kopf_ = new QGridLayout(pnlKopf);
@@ -119,7 +134,9 @@ TBonusEditBasis::TBonusEditBasis(const QString& formName, const QString& caption
     kopf_->addWidget(edtBonusLenMax, 4, 3);
     kopf_->setColumnStretch(1, 1);
     kopf_->setColumnStretch(3, 1);
+}
 
+void TBonusEditBasis::GridUndKnoepfeBauen() {
     mdlBoni = new TORVDataModel(this);
     mdlBoni->SetMarkable(true);
     grdBoni = new TORVDataGrid(this);
@@ -160,13 +177,9 @@ TBonusEditBasis::TBonusEditBasis(const QString& formName, const QString& caption
         knoepfe_->addWidget(b);
     knoepfe_->addStretch(1);
     knoepfe_->addWidget(btnAbbrechen);
+}
 
-    auto* layout = new QVBoxLayout(this);
-    layout->addWidget(pnlKopf);
-    layout->addWidget(grdBoni, 1);
-    layout->addLayout(knoepfe_);
-    resize(680, 560);
-
+void TBonusEditBasis::Verbinden() {
     connect(cmbBonusTyp, &QComboBox::currentIndexChanged, this, [this] { cmbBonusTypChange(); });
     connect(spbDatumVon, &QToolButton::clicked, this, [this] { edtDatumVon->RunCalendar(); });
     connect(spbDatumBis, &QToolButton::clicked, this, [this] { edtDatumBis->RunCalendar(); });
@@ -179,22 +192,20 @@ TBonusEditBasis::TBonusEditBasis(const QString& formName, const QString& caption
     connect(btnAbbrechen, &QPushButton::clicked, this, &QDialog::reject);
     // Enter in the grid searches, as everywhere else in the window.
     connect(grdBoni, &TORVDataGrid::RowActivated, this, [this] { btnSuchenClick(); });
+}
 
-    binding_ = std::make_unique<TORVFormStoreBinding>(this, properties);
-
-    KundeWaehlen = [](TIntPair& kunde, QString& name) {
-        TDM* dm = DM();
-        if (!dm || !dm->dlgKundEing) return false;
-        TKundEingDialog& dlg = *dm->dlgKundEing;
-        dlg.Init();
-        dlg.Clear();
-        dlg.SetModus(TKundEingDialog::kModusSuchen);
-        if (!dlg.Execute()) return false;
-        kunde = dlg.GepNr();
-        name = QString::fromStdString(
-            kis::match::Trim(dlg.Stamm().Name + " " + dlg.Stamm().Name2));
-        return true;
-    };
+bool TBonusEditBasis::KundeAusDialog(TIntPair& kunde, QString& name) {
+    TDM* dm = DM();
+    if (!dm || !dm->dlgKundEing) return false;
+    TKundEingDialog& dlg = *dm->dlgKundEing;
+    dlg.Init();
+    dlg.Clear();
+    dlg.SetModus(TKundEingDialog::kModusSuchen);
+    if (!dlg.Execute()) return false;
+    kunde = dlg.GepNr();
+    name = QString::fromStdString(
+        kis::match::Trim(dlg.Stamm().Name + " " + dlg.Stamm().Name2));
+    return true;
 }
 
 TBonusEditBasis::~TBonusEditBasis() = default;
@@ -288,10 +299,9 @@ TBonusSuchFilter TBonusEditBasis::FilterLesen() const {
 }
 
 void TBonusEditBasis::FilterLeeren() {
-    for (auto* e : {static_cast<TCustomORVMaskEdit*>(edtDatumVon), static_cast<TCustomORVMaskEdit*>(edtDatumBis),
-                    static_cast<TCustomORVMaskEdit*>(edtBonusWertMin), static_cast<TCustomORVMaskEdit*>(edtBonusWertMax),
-                    static_cast<TCustomORVMaskEdit*>(edtBonusLenMin), static_cast<TCustomORVMaskEdit*>(edtBonusLenMax)})
-        e->Clear();
+    const std::initializer_list<TCustomORVMaskEdit*> felder = {edtDatumVon,     edtDatumBis,    edtBonusWertMin,
+                                                               edtBonusWertMax, edtBonusLenMin, edtBonusLenMax};
+    for (TCustomORVMaskEdit* e : felder) e->Clear();
     SetKunde({}, QString());
     grdBoni_Leeren();
 }

@@ -148,6 +148,11 @@ protected:
     void done(int result) override;
 
 private:
+    void KopfBauen();
+    void GridUndKnoepfeBauen();
+    void Verbinden();
+    // The data module's customer entry dialog in selection mode.
+    static bool KundeAusDialog(TIntPair& kunde, QString& name);
     void Suche(std::vector<std::string>& meldungen);
     void MeldungenZeigen(const QString& kopf);
     void cmbBonusTypChange();
