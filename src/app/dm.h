@@ -100,7 +100,9 @@ public:
     std::unique_ptr<TMerovaQuery> KIQuery;
     std::unique_ptr<TMerovaFilter> KIFilter;
     bool ExecuteKIQuery();
-    // NewFile has no effect: every run rebuilds the result files.
+    // The serial-letter selection: NewFile true builds a new customer list; false appends,
+    // keeping the customers listed and adding the new ones, each once (a failed append
+    // leaves the list as it was). The detail file holds the last run's records only.
     bool ExecuteSBQuery(bool NewFile = true);
     bool ExecuteKIQueryFillKIVKLieferant();
     bool ExecuteKIQueryFillKIVKMerkmale();

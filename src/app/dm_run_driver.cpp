@@ -3,8 +3,11 @@
 #include "app/dm.h"
 #include "app/unattended.h"
 
+#include <optional>
+
 #include "engine/merova_filter.h"
 #include "engine/merova_query.h"
+#include "platform/evaluation/kisu_liste.h"
 #include "platform/services/orv_info.h"
 #include "platform/ui/progress_dialog.h"
 
@@ -116,8 +119,15 @@ bool TDM::LaufAusfuehren(TMerovaQuery& q, bool bonus) {
     return result;
 }
 
-bool TDM::ExecuteSBQuery(bool /*NewFile*/) {
+bool TDM::ExecuteSBQuery(bool NewFile) {
     try {
+        // Appending keeps the list of the last run: the run rebuilds the file, then the kept
+        // customers it did not find again are put back (or, when it failed, the whole list).
+        std::optional<kis::evaluation::TKisuAnhang> anhang;
+        if (!NewFile) {
+            anhang.emplace(TMerovaQuery::KisuFileName());
+            anhang->Merken();
+        }
         TMerovaQuery& q = KIQuery_GoC();
         q.OnGepGelesen = [this](const TIntPair& k, const std::string& n) { KIQueryOnGepGelesen(k, n); };
         q.OnGepSelektiert = [this](const TIntPair& k, const std::string& n) { KIQueryOnGepSelektiert(k, n); };
@@ -129,7 +139,20 @@ bool TDM::ExecuteSBQuery(bool /*NewFile*/) {
                         QStringLiteral("Gelesene Kunden"), QStringLiteral("Selektierte Kunden"));
         q.Init();
         ende.initialised = true;
-        return LaufAusfuehren(q, false);  // a serial-letter selection never generates bonuses
+        bool ok = false;
+        try {
+            ok = LaufAusfuehren(q, false);  // a serial-letter selection never generates bonuses
+        } catch (...) {
+            if (anhang) anhang->Wiederherstellen();
+            throw;
+        }
+        if (anhang) {
+            if (ok)
+                anhang->Anhaengen();
+            else
+                anhang->Wiederherstellen();
+        }
+        return ok;
     } catch (const std::exception& e) {
         ORVInfo().RegisterException("TDM.ExecuteSBQuery", e, 1);
         return false;

@@ -16,6 +16,7 @@
 #include "platform/ui/customer/kund_eing_dialog.h"
 #include "platform/ui/std_button.h"
 #include "selection/selektion_frm.h"
+#include "serienbrief/kund_eing_serb_frm.h"
 
 namespace {
 
@@ -67,8 +68,8 @@ TKundenInfo::TKundenInfo(TDM* dm, QWidget* parent) : QWidget(parent), dm_(dm) {
     aktionen_ = {
         {"BTNKUNDEINGINS", "TKundenInfo.KundEingInsert", [this] { KundEingInsert(); }},
         {"BTNKUNDEINGEDIT", "TKundenInfo.KundEingEdit", [this] { KundEingEdit(); }},
-        {"BTNSERBRIEF", "TKundenInfo.KundEingSerb", {}},
-        {"BTNBONUSMAN", "TKundenInfo.BonusManuellVergeben", {}},
+        {"BTNSERBRIEF", "TKundenInfo.KundEingSerb", [this] { KundEingSerbFrm(false)->exec(); }},
+        {"BTNBONUSMAN", "TKundenInfo.BonusManuellVergeben", [this] { KundEingSerbFrm(true)->exec(); }},
         {"BTNINFOEINZEL", "TKundenInfo.MerovaEinzel", [this] { MerovaEinzel(); }},
         {"BTNINFOLISTE", "TKundenInfo.MerovaListe", [this] { MerovaListe(); }},
         {"BTNBONUSEING", "TKundenInfo.BonusProgramme", {}},
@@ -230,6 +231,15 @@ void TKundenInfo::MerovaEinzel() {
 TSelektionFrm* TKundenInfo::SelektionFrm() {
     if (!selektionFrm_) selektionFrm_ = new TSelektionFrm(dm_, this);
     return selektionFrm_;
+}
+
+TKundEingSerbFrm* TKundenInfo::KundEingSerbFrm(bool bonus) {
+    TKundEingSerbFrm*& frm = bonus ? serbFrmBonus_ : serbFrm_;
+    if (!frm) {
+        frm = new TKundEingSerbFrm(dm_, this);
+        if (bonus) frm->setControlsForBonus();
+    }
+    return frm;
 }
 
 void TKundenInfo::MerovaListe() {

@@ -16,6 +16,7 @@ class TDM;
 class TORVStdButton;
 class TORVStdButtonMenu;
 class TSelektionFrm;
+class TKundEingSerbFrm;
 
 class TKundenInfo : public QWidget {
     Q_OBJECT
@@ -46,6 +47,10 @@ public:
     bool SetAktion(const QString& key, std::function<void()> run);
     // The selection window of "Selektion und Auswertung" (created on first use, kept).
     TSelektionFrm* SelektionFrm();
+
+    // The serial-letter selection ("Serienbriefe") and its second instance for the manual
+    // bonus grant (created on first use, kept).
+    TKundEingSerbFrm* KundEingSerbFrm(bool bonus);
 
     // The key of the action run last (empty when none ran).
     QString LetzteAktion() const { return letzteAktion_; }
@@ -79,6 +84,8 @@ private:
 
     TDM* dm_;
     TSelektionFrm* selektionFrm_ = nullptr;
+    TKundEingSerbFrm* serbFrm_ = nullptr;
+    TKundEingSerbFrm* serbFrmBonus_ = nullptr;
     std::vector<TAktion> aktionen_;
     QString letzteAktion_;
 };

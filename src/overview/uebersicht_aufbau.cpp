@@ -311,6 +311,8 @@ QWidget* TUebersichtFrm::BonusSeite() {
         b->setEnabled(false);  // the bonus functions come with their windows
     }
     connect(btnBONUBuchen, &QPushButton::clicked, this, [this] { BuchungfrdenselektiertenKunden1Click(); });
+    btnBONUManuell->setEnabled(true);
+    connect(btnBONUManuell, &QPushButton::clicked, this, [this] { BONUBucheManuellClick(true); });
     lb->addStretch(1);
     pgcBearbeiten->addTab(tshBearbeiten, QStringLiteral("Bearbeiten"));
     pgcBearbeiten->setMaximumWidth(260);
@@ -378,8 +380,10 @@ void TUebersichtFrm::MenueAufbauen() {
     connect(buchenEiner, &QAction::triggered, this, [this] { BuchungfrdenselektiertenKunden1Click(); });
     connect(buchenAlle, &QAction::triggered, this, [this] { BONUBuchenAlleClick(); });
     QMenu* manuell = funktionen->addMenu(QStringLiteral("Bonus manuell vergeben"));
-    aktion(manuell, "BONUBucheManuell", "Buchung für den selektierten Kunden", QKeySequence(Qt::Key_F2));
-    aktion(manuell, "BONUBucheManuellAlle", "Buchung für alle Kunden", QKeySequence(Qt::CTRL | Qt::Key_F2));
+    connect(aktion(manuell, "BONUBucheManuell", "Buchung für den selektierten Kunden", QKeySequence(Qt::Key_F2), true),
+            &QAction::triggered, this, [this] { BONUBucheManuellClick(); });
+    connect(aktion(manuell, "BONUBucheManuellAlle", "Buchung für alle Kunden", QKeySequence(Qt::CTRL | Qt::Key_F2), true),
+            &QAction::triggered, this, [this] { BONUBucheManuellAlleClick(); });
     mnuBONULoeschen = funktionen->addMenu(QStringLiteral("Bonus löschen"));
     actBONULoeschen = mnuBONULoeschen->menuAction();
     aktion(mnuBONULoeschen, "BONUDelete", "Buchung für den selektierten Kunden");

@@ -29,6 +29,7 @@ class QTreeWidgetItem;
 class QWidget;
 class TBelegInfoFrm;
 class TBonusTabellen;
+class Tfrmbonusmaneing;
 class TGepView;
 class TLayoutform;
 class TOPTabellen;
@@ -138,6 +139,12 @@ public:
     // reported. False when any customer could not be booked or the run was stopped.
     bool BONUBuchenAlleClick();
     bool BuchungfrdenselektiertenKunden1Click();
+    // "Bonus manuell vergeben" (uebersicht_manuell.cpp): the grant dialog for the selected
+    // customer (F2; from the bonus page's button only that page is rebuilt) and for every
+    // listed customer (Ctrl+F2, each customer one booking, the run can be aborted). False
+    // when cancelled, when a booking failed or when the run was stopped.
+    bool BONUBucheManuellClick(bool nurBonusSeite = false);
+    bool BONUBucheManuellAlleClick();
     // Number of rows the overview grid has read so far.
     int GeleseneZeilen() const;
 
@@ -219,6 +226,11 @@ private:
     int GPSerbTab[15] = {};
     bool FNegBonusExportieren = false;
     bool FWgNegBonusGefragt = false;
+
+    // Manual grant (uebersicht_manuell.cpp): the shared dialog, and the row of a customer
+    // selected again after the list was reloaded.
+    Tfrmbonusmaneing* BonusManDialog();
+    void KundeWiederWaehlen(const TIntPair& kunde);
 
     // --- window state ---------------------------------------------------------------------
     TIntPair FAktGepNr;
