@@ -247,8 +247,12 @@ QWidget* TKundEingSerbFrm::SelektionSeite() {
     grdSelektion = new TORVDataGrid(seite);
     grdSelektion->setObjectName(QStringLiteral("grdSelektion"));
     mdlSelektion = new TORVDataModel(grdSelektion);
-    mdlSelektion->AddColumn({QStringLiteral("NAME"), QStringLiteral("Name")});
-    mdlSelektion->AddColumn({QStringLiteral("VORNAME"), QStringLiteral("Vorname")});
+    for (const char* name : {"NAME", "VORNAME"}) {
+        TORVColumn spalte;
+        spalte.name = QLatin1String(name);
+        spalte.caption = spalte.name == QLatin1String("NAME") ? QStringLiteral("Name") : QStringLiteral("Vorname");
+        mdlSelektion->AddColumn(spalte);
+    }
     grdSelektion->SetDataModel(mdlSelektion);
     grdSelektion->setSelectionBehavior(QAbstractItemView::SelectRows);
     l->addWidget(grdSelektion);

@@ -1,4 +1,8 @@
+#include <QCheckBox>
 #include <QComboBox>
+#include <QGroupBox>
+#include <QLabel>
+#include <QTabWidget>
 #include <QtTest>
 
 #include "app/app_fixture.h"
@@ -12,6 +16,7 @@
 #include "platform/ui/data_model.h"
 #include "platform/ui/gpsel/gp_sel_adr_box.h"
 #include "platform/ui/mask_edit.h"
+#include "platform/ui/progress_dialog.h"
 #include "platform/ui/std_button.h"
 #include "serienbrief/kund_eing_serb_frm.h"
 #include "support/manuelle_boni.h"
