@@ -7,6 +7,7 @@
 #include <QFocusEvent>
 #include <QGridLayout>
 #include <QGroupBox>
+#include <QHeaderView>
 #include <QHBoxLayout>
 #include <QLabel>
 #include <QMenuBar>
@@ -254,6 +255,7 @@ QWidget* TKundEingSerbFrm::SelektionSeite() {
         mdlSelektion->AddColumn(spalte);
     }
     grdSelektion->SetDataModel(mdlSelektion);
+    grdSelektion->horizontalHeader()->setStretchLastSection(true);
     grdSelektion->setSelectionBehavior(QAbstractItemView::SelectRows);
     l->addWidget(grdSelektion);
     return seite;

@@ -7,6 +7,7 @@
 
 #include "app/app_fixture.h"
 #include "app/dm.h"
+#include "app/kunden_info.h"
 #include "bonus/bonus_man_eing.h"
 #include "bonus/radio_gruppe.h"
 #include "engine/merova_filter.h"
@@ -265,6 +266,25 @@ private slots:
         QCOMPARE(QString::fromStdString(boni[1].opTabelle), QStringLiteral("BONUS"));
         QVERIFY(!dm.prgDlg->IsShowing());
         QVERIFY(frm.isEnabled());
+    }
+
+    // The main menu opens the two instances modally, each created once.
+    void mainMenuOpensBothInstances() {
+        Kunden k;
+        TDM dm({});
+        TKundenInfo w(&dm);
+        QStringList titel;
+        for (const char* knopf : {"btnSerBrief", "btnBonusMan"}) {
+            WhenShown<TKundEingSerbFrm>([&titel](TKundEingSerbFrm* f) {
+                titel << f->windowTitle();
+                f->reject();
+            });
+            w.bmnHauptClick(0, QString::fromLatin1(knopf));
+        }
+        QCOMPARE(titel, QStringList({"Selektion für Kundenserienbriefe - M1",
+                                     "Selektion für manuelle Bonusvergabe - M1"}));
+        QCOMPARE(w.KundEingSerbFrm(true), w.KundEingSerbFrm(true));
+        QVERIFY(w.KundEingSerbFrm(true) != w.KundEingSerbFrm(false));
     }
 
     // Named masks keep the four boxes and the sales page; load is Ctrl+F9, delete Alt+F9.
