@@ -1,6 +1,7 @@
 #include "platform/ui/dochost/doc_host_dialog.h"
 
 #include <QEvent>
+#include <QKeyEvent>
 #include <QGridLayout>
 #include <QGroupBox>
 #include <QHBoxLayout>
@@ -48,7 +49,7 @@ TDocHostDialog::TDocHostDialog(Tgpdochost& host, const QString& programm, const 
     btnEinfuegen = Knopf(this, "btnEinfuegen", QStringLiteral("Einfügen - Einfg"));
     btnEinfuegen->setToolTip(QStringLiteral("Platzhalter an der Schreibmarke einfügen"));
     for (const TDocPlatzhalter& p : FHost.Platzhalter()) {
-        auto* item = new QListWidgetItem(QStringLiteral("%1\t%2").arg(p.Caption, p.Key), lstPlatzhalter);
+        auto* item = new QListWidgetItem(QStringLiteral("%1  (%2)").arg(p.Caption, p.Key), lstPlatzhalter);
         item->setData(Qt::UserRole, p.Key);
     }
     if (lstPlatzhalter->count() > 0) lstPlatzhalter->setCurrentRow(0);
@@ -126,16 +127,14 @@ TDocHostDialog::TDocHostDialog(Tgpdochost& host, const QString& programm, const 
     connect(btnEinstellungen, &QPushButton::clicked, this, &TDocHostDialog::btnEinstellungenClick);
     connect(btnErstellen, &QPushButton::clicked, this, &TDocHostDialog::btnErstellenClick);
     connect(btnZurueck, &QPushButton::clicked, this, &QDialog::reject);
-    auto kurz = [this](const QKeySequence& key, auto slot, QWidget* ziel = nullptr) {
-        auto* s = new QShortcut(key, ziel ? ziel : this);
-        if (ziel) s->setContext(Qt::WidgetShortcut);
-        connect(s, &QShortcut::activated, this, slot);
+    auto kurz = [this](const QKeySequence& key, auto slot) {
+        connect(new QShortcut(key, this), &QShortcut::activated, this, slot);
     };
     kurz(QKeySequence(Qt::Key_F5), &TDocHostDialog::btnErstellenClick);
-    kurz(QKeySequence(Qt::Key_Insert), &TDocHostDialog::PlatzhalterEinfuegen, lstPlatzhalter);
     kurz(QKeySequence(Qt::CTRL | Qt::Key_PageUp), [this] { spnKunde->stepDown(); });
     kurz(QKeySequence(Qt::CTRL | Qt::Key_PageDown), [this] { spnKunde->stepUp(); });
 
+    lstPlatzhalter->installEventFilter(this);  // Einfg on the list inserts
     edtBetreff->installEventFilter(this);
     memText->installEventFilter(this);
     FZiel = memText;
@@ -145,6 +144,11 @@ TDocHostDialog::TDocHostDialog(Tgpdochost& host, const QString& programm, const 
 }
 
 bool TDocHostDialog::eventFilter(QObject* watched, QEvent* event) {
+    if (watched == lstPlatzhalter && event->type() == QEvent::KeyPress &&
+        static_cast<QKeyEvent*>(event)->key() == Qt::Key_Insert) {
+        PlatzhalterEinfuegen();
+        return true;
+    }
     if (event->type() == QEvent::FocusIn && (watched == edtBetreff || watched == memText))
         FZiel = static_cast<QWidget*>(watched);
     return QDialog::eventFilter(watched, event);
