@@ -41,7 +41,7 @@ const std::vector<TIntPair>& Tgpdochost::KundenLesen() {
     TIntPair kunde;
     if (FFirst && FFirst(kunde)) {
         do {
-            FKunden.push_back(kunde);
+            if (!kunde.IsNull()) FKunden.push_back(kunde);  // the totals key is nobody's address
         } while (FNext && FNext(kunde));
     }
     return FKunden;

@@ -48,7 +48,8 @@ public:
     // --- used by the window, and by tests and unattended callers without any dialog -------
     // The caller's placeholders, then the customer's address fields the host adds.
     std::vector<TDocPlatzhalter> Platzhalter() const;
-    // Walks the caller's customers (first, next) and keeps their keys.
+    // Walks the caller's customers (first, next) and keeps their keys; a 0/0 key (a totals
+    // record) is no customer and is left out.
     const std::vector<TIntPair>& KundenLesen();
     const std::vector<TIntPair>& Kunden() const { return FKunden; }
     // The message of one customer with every placeholder exchanged.
