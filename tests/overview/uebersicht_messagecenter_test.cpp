@@ -155,6 +155,7 @@ private slots:
         QCOMPARE(e.EMails, 1);
         QCOMPARE(e.Versendet, 1);
         QCOMPARE(e.Briefe, 3);
+        QVERIFY(e.Zusammenfassung().startsWith(QStringLiteral("1 E-Mail (1 versendet), 3 Briefe, 0 Fehler\nBriefe: ")));
 
         QCOMPARE(Dateien(dir), QStringList({"3-0_Cäsar_Eule.eml", "Briefe.pdf"}));
         QFile eml(dir.filePath(QStringLiteral("3-0_Cäsar_Eule.eml")));

@@ -5,7 +5,6 @@
 #include "platform/partners/gp_data.h"
 #include "platform/services/orv_info.h"
 #include "platform/ui/dochost/doc_austausch.h"
-#include "platform/ui/dochost/doc_briefe.h"
 #include "platform/ui/dochost/doc_erzeugung.h"
 #include "platform/ui/dochost/gp_doc_host.h"
 #include "support/pdf_text.h"
@@ -67,7 +66,6 @@ private slots:
         QTemporaryDir dir;
         TErzeugung lauf;
         lauf.Ordner = dir.path();
-        lauf.Briefe = BriefePdfSchreiben;
         lauf.Fortschritt = [](int nr, int, const QString&) { return nr <= 2; };
         TErgebnis e = lauf.Ausfuehren({adler, TIntPair(77, 0), bauer, cesar}, {QStringLiteral("Hallo #NAME#"), {}});
         QVERIFY(e.Abgebrochen);

@@ -8,6 +8,7 @@
 #include "platform/partners/gp_data.h"
 #include "platform/services/orv_info.h"
 #include "platform/ui/dochost/doc_austausch.h"
+#include "platform/ui/dochost/doc_briefe.h"
 #include "platform/ui/mail/mail_nachricht.h"
 #include "platform/ui/mail/smtp_client.h"
 
@@ -30,7 +31,8 @@ bool DateiSchreiben(const QString& pfad, const QByteArray& daten, QString& fehle
 
 QString TErgebnis::Zusammenfassung(int maxFehler) const {
     QString s = QStringLiteral("%1 E-Mail%2").arg(EMails).arg(EMails == 1 ? "" : "s");
-    if (Versendet > 0 || EMails > 0) s += QStringLiteral(" (%1 versendet)").arg(Versendet);
+    if (EMails > 0)
+        s += MitVersand ? QStringLiteral(" (%1 versendet)").arg(Versendet) : QStringLiteral(" (als Dateien)");
     s += QStringLiteral(", %1 Brief%2, %3 Fehler").arg(Briefe).arg(Briefe == 1 ? "" : "e").arg(Fehler.size());
     if (Abgebrochen) s += QStringLiteral("\nAbgebrochen nach %1 Kunden.").arg(Kunden);
     if (!PdfDatei.isEmpty()) s += QStringLiteral("\nBriefe: %1").arg(QDir::toNativeSeparators(PdfDatei));
@@ -91,9 +93,11 @@ TErgebnis TErzeugung::Ausfuehren(const std::vector<TIntPair>& kunden, const TNac
         return e;
     }
     TGpData gp;
-    std::vector<TBrief> briefe;
+    TBriefeDatei briefe;
+    const QString pdf = ordner.filePath(QStringLiteral("Briefe.pdf"));
     std::unique_ptr<TSmtpClient> smtp;
     bool versandAktiv = Smtp.Konfiguriert();
+    e.MitVersand = versandAktiv;
     int nichtVersendet = 0;
     const int anzahl = int(kunden.size());
     try {
@@ -110,7 +114,8 @@ TErgebnis TErzeugung::Ausfuehren(const std::vector<TIntPair>& kunden, const TNac
                 continue;
             }
             if (!k.EmailGueltig) {
-                briefe.push_back({Anschrift(k.Satz), k.Betreff, k.Text});
+                if (!briefe.Brief(pdf, {Anschrift(k.Satz), k.Betreff, k.Text}))
+                    e.Fehler << QStringLiteral("Brief an %1: %2").arg(KundenName(k.Satz), briefe.Fehler());
                 continue;
             }
             TMailNachricht m;
@@ -122,7 +127,8 @@ TErgebnis TErzeugung::Ausfuehren(const std::vector<TIntPair>& kunden, const TNac
             m.Text = k.Text;
             if (!kis::mail::GueltigeAdresse(m.VonAdresse)) {
                 // Before the first e-mail: nothing has been written yet, and nothing will be.
-                e.Fehler << QStringLiteral("Für E-Mails fehlt eine gültige Absenderadresse (E-Mail-Einstellungen).");
+                e.Fehler << QStringLiteral(
+                    "Für E-Mails fehlt eine gültige Absenderadresse: bitte unter \"E-Mail-Einstellungen ...\" eintragen.");
                 return e;
             }
             const QByteArray eml = kis::mail::EmlSchreiben(m);
@@ -157,17 +163,11 @@ TErgebnis TErzeugung::Ausfuehren(const std::vector<TIntPair>& kunden, const TNac
         e.Fehler << QStringLiteral("%1 E-Mails wurden nicht versendet; sie liegen als .eml-Dateien im Ordner.")
                         .arg(nichtVersendet);
 
-    if (!briefe.empty()) {
-        const QString pdf = ordner.filePath(QStringLiteral("Briefe.pdf"));
-        QString fehler;
-        if (!Briefe) {
-            e.Fehler << QStringLiteral("Briefe können nicht geschrieben werden.");
-        } else if (Briefe(pdf, briefe, fehler)) {
-            e.Briefe = int(briefe.size());
-            e.PdfDatei = pdf;
-        } else {
-            e.Fehler << fehler;
-        }
+    if (!briefe.Beenden())
+        e.Fehler << briefe.Fehler();
+    else if (briefe.Briefe() > 0) {
+        e.Briefe = briefe.Briefe();
+        e.PdfDatei = pdf;
     }
     return e;
 }

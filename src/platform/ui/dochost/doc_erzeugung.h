@@ -49,6 +49,7 @@ struct TErgebnis {
     int Kunden = 0;     // customers handled
     int EMails = 0;     // .eml files written
     int Versendet = 0;  // of them delivered to the mail server
+    bool MitVersand = false;  // a mail server was set
     int Briefe = 0;     // letters in the PDF
     QString PdfDatei;   // empty when there were no letters
     QStringList Fehler;
@@ -65,15 +66,11 @@ TKundenNachricht NachrichtFuer(const TIntPair& kunde, const TNachricht& nachrich
 // (when not the home country "D").
 QStringList Anschrift(const TGpSatz& satz);
 
-// Letters into one PDF; false with a German reason when the file could not be written.
-using BriefeSchreiber = std::function<bool(const QString& pfad, const std::vector<TBrief>& briefe, QString& fehler)>;
-
 class TErzeugung {
 public:
     QString Ordner;
     TSmtpEinstellungen Smtp;  // Konfiguriert(): send the e-mails
     Tgpdochost::ExchangeCallback Exchange;
-    BriefeSchreiber Briefe;
     // Called before each customer with its number (from 1) and the count; false stops the run.
     std::function<bool(int nr, int anzahl, const QString& name)> Fortschritt;
 

@@ -15,6 +15,7 @@
 TDocSmtpDialog::TDocSmtpDialog(QWidget* parent) : QDialog(parent) {
     setObjectName(QStringLiteral("DocSmtpFrm"));
     setWindowTitle(QStringLiteral("E-Mail-Einstellungen"));
+    setMinimumWidth(480);
     auto edit = [this](const char* name) {
         auto* e = new QLineEdit(this);
         e->setObjectName(QString::fromUtf8(name));

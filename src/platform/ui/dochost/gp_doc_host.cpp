@@ -12,7 +12,6 @@
 #include "platform/partners/gp_data.h"
 #include "platform/services/orv_info.h"
 #include "platform/ui/dochost/doc_austausch.h"
-#include "platform/ui/dochost/doc_briefe.h"
 #include "platform/ui/dochost/doc_erzeugung.h"
 #include "platform/ui/dochost/doc_host_dialog.h"
 #include "platform/ui/progress_dialog.h"
@@ -58,7 +57,6 @@ bool Tgpdochost::Erzeugen(const QString& betreff, const QString& text) {
     TErzeugung lauf;
     lauf.Smtp = TSmtpEinstellungen::Laden();
     lauf.Exchange = FExchange;
-    lauf.Briefe = BriefePdfSchreiben;
 
     lauf.Ordner = FZielOrdner;
     if (lauf.Ordner.isEmpty()) {
