@@ -207,7 +207,13 @@ void TDocHostDialog::btnErstellenClick() {
     if (!ORVInfo().JaNeinBox(frage, true)) return;
     MaskeSpeichern();
     setEnabled(false);
-    const bool ok = FHost.Erzeugen(edtBetreff->text(), memText->toPlainText());
+    bool ok = false;
+    try {
+        ok = FHost.Erzeugen(edtBetreff->text(), memText->toPlainText());
+    } catch (const std::exception& e) {
+        ORVInfo().RegisterException("Tgpdochost.Erzeugen", e, 1);
+        ORVInfo().FehlerBox(std::string("Die Nachricht wurde nicht erstellt: ") + e.what());
+    }
     setEnabled(true);
     const auto& e = FHost.Ergebnis();
     FErzeugt = FErzeugt || e.EMails > 0 || e.Briefe > 0;

@@ -119,7 +119,7 @@ bool Tgpdochost::Execute() {
     try {
         KundenLesen();
         if (FKunden.empty()) {
-            ORVInfo().HinweisBox("Die Liste enthält keine Kunden.");
+            if (!FUnbeaufsichtigt) ORVInfo().HinweisBox("Die Liste enthält keine Kunden.");
             return false;
         }
         if (FUnbeaufsichtigt) return false;  // the window needs a user

@@ -117,6 +117,7 @@ bool TSmtpClient::Aufbauen() {
             return Fehlschlag(QStringLiteral("Der Mail-Server bietet keine verschlüsselte Verbindung (STARTTLS) an."));
         }
         if (!Befehl("STARTTLS", 2, QStringLiteral("STARTTLS"))) return false;
+        FPuffer.clear();  // nothing read before the handshake may count after it
         socket->startClientEncryption();
         grund = Warten(*socket, FEinstellungen.TimeoutMs, [socket] { return socket->isEncrypted(); });
         if (!grund.isEmpty()) {
