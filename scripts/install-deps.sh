@@ -10,6 +10,7 @@ packages=(
   qt6-base-dev qt6-base-dev-tools qt6-translations-l10n libqt6sql6-sqlite libgl-dev
   xvfb xauth
   poppler-utils fonts-dejavu-core
+  python3
 )
 
 missing=()

@@ -140,9 +140,10 @@ void TUebersichtFrm::Aufbauen() {
     knoepfe->addWidget(btnZurueck);
     haupt->addLayout(knoepfe);
     // Functions of the later overview parts: present, not yet offered.
-    for (QPushButton* b : {btnSerBrief, btnKarteDrucken, btnABC, btnMessageCenter}) b->setEnabled(false);
+    for (QPushButton* b : {btnSerBrief, btnKarteDrucken, btnABC}) b->setEnabled(false);
     btnSerBrief->setEnabled(true);
     connect(btnSerBrief, &QPushButton::clicked, this, [this] { btnSerBriefClick(); });
+    connect(btnMessageCenter, &QPushButton::clicked, this, &TUebersichtFrm::btnMessageCenterClick);
 
     connect(btnExpand, &QPushButton::clicked, this, &TUebersichtFrm::btnExpandClick);
     connect(btnKundeBearbeiten, &QPushButton::clicked, this, &TUebersichtFrm::btnKundeBearbeitenClick);
@@ -401,7 +402,9 @@ void TUebersichtFrm::MenueAufbauen() {
     connect(layoutKarte, &QAction::triggered, this, &TUebersichtFrm::LayoutKarteClick);
     QAction* serBrief = aktion(funktionen, "mnuSerBrief", "Serienbrief ...", QKeySequence(Qt::SHIFT | Qt::Key_F9), true);
     connect(serBrief, &QAction::triggered, this, [this] { btnSerBriefClick(); });
-    aktion(funktionen, "mnuMessageCenter", "Message Center", QKeySequence(Qt::SHIFT | Qt::Key_F10));
+    QAction* messageCenter =
+        aktion(funktionen, "mnuMessageCenter", "Message Center", QKeySequence(Qt::SHIFT | Qt::Key_F10), true);
+    connect(messageCenter, &QAction::triggered, this, &TUebersichtFrm::mnuMessageCenterClick);
     aktion(funktionen, "mnuABC", "ABC-Kennzeichen", QKeySequence(Qt::SHIFT | Qt::Key_F1));
     funktionen->addSeparator();
     QAction* zurueck = funktionen->addAction(QStringLiteral("zurück"));

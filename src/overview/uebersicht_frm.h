@@ -14,6 +14,7 @@
 #include <map>
 #include <memory>
 #include <string>
+#include <vector>
 
 #include "app/kis_types.h"
 #include "platform/base/keys.h"
@@ -40,6 +41,8 @@ class TGPSerBrief;
 namespace kis::store {
 class Tkisufile;
 }
+class Tgpdochost;
+struct TDocPlatzhalter;
 
 enum class TFuellStatus { fsUnbekannt, fsLeer, fsFertig };
 
@@ -154,6 +157,16 @@ public:
     void LayoutKarteClick();
     TLayoutform* LayoutForm = nullptr;  // the layout dialog, created on first use
 
+    // "Message Center" (uebersicht_messagecenter.cpp): the message-center host over the listed
+    // customers, created on first use; the callbacks it is given; the menu entry's guard.
+    void btnMessageCenterClick();
+    void mnuMessageCenterClick();
+    Tgpdochost& DocHost();
+    bool GPDocHost_First(TIntPair& kunde);
+    bool GPDocHost_Next(TIntPair& kunde);
+    std::vector<TDocPlatzhalter> GPDocHost_Platzhalter();
+    QString GPDocHost_Exchange(const TIntPair& kunde, const QString& text);
+
     // The document information window, created on first use.
     TBelegInfoFrm* BelegInfo = nullptr;
 
@@ -246,4 +259,11 @@ private:
     int FSpaltenBreite[8] = {};  // widths of the optional position columns
     QWidget* FLetzteSeite = nullptr;
     bool FGezeigt = false;
+
+    // Message center state (uebersicht_messagecenter.cpp): the host, the private views of the
+    // result file for the walk and for the exchange, and the sets of the exchanged customer.
+    // Held by shared_ptr so that the rest of the window needs none of its types.
+    struct TMessageCenter;
+    std::shared_ptr<TMessageCenter> FMessageCenter;
+    TMessageCenter& MessageCenter();
 };
