@@ -140,13 +140,14 @@ void TUebersichtFrm::Aufbauen() {
     knoepfe->addWidget(btnZurueck);
     haupt->addLayout(knoepfe);
     // Functions of the later overview parts: present, not yet offered.
-    for (QPushButton* b : {btnSerBrief, btnKarteDrucken, btnABC, btnMessageCenter}) b->setEnabled(false);
+    for (QPushButton* b : {btnSerBrief, btnKarteDrucken, btnMessageCenter}) b->setEnabled(false);
     btnSerBrief->setEnabled(true);
     connect(btnSerBrief, &QPushButton::clicked, this, [this] { btnSerBriefClick(); });
 
     connect(btnExpand, &QPushButton::clicked, this, &TUebersichtFrm::btnExpandClick);
     connect(btnKundeBearbeiten, &QPushButton::clicked, this, &TUebersichtFrm::btnKundeBearbeitenClick);
     connect(btnDrucken, &QPushButton::clicked, this, &TUebersichtFrm::btnDruckenClick);
+    connect(btnABC, &QPushButton::clicked, this, [this] { btnABCClick(); });
     connect(btnZurueck, &QPushButton::clicked, this, &TUebersichtFrm::btnZurueckClick);
     btnKarteDrucken->setEnabled(true);
     connect(btnKarteDrucken, &QPushButton::clicked, this, [this] { btnKarteDruckenClick(); });
@@ -385,8 +386,12 @@ void TUebersichtFrm::MenueAufbauen() {
     aktion(mnuBONULoeschen, "BONUDelete", "Buchung für den selektierten Kunden");
     aktion(mnuBONULoeschen, "BONUDeleteAlle", "Buchung für alle Kunden");
     QMenu* merkmal = funktionen->addMenu(QStringLiteral("Merkmal setzen"));
-    aktion(merkmal, "BuchungfrdenselektiertenKunden3", "Buchung für den selektierten Kunden", QKeySequence(Qt::Key_F3));
-    aktion(merkmal, "BuchungfralleKunden3", "Buchung für alle Kunden", QKeySequence(Qt::CTRL | Qt::Key_F3));
+    QAction* merkmalEiner = aktion(merkmal, "BuchungfrdenselektiertenKunden3", "Buchung für den selektierten Kunden",
+                                   QKeySequence(Qt::Key_F3), true);
+    QAction* merkmalAlle = aktion(merkmal, "BuchungfralleKunden3", "Buchung für alle Kunden",
+                                  QKeySequence(Qt::CTRL | Qt::Key_F3), true);
+    connect(merkmalEiner, &QAction::triggered, this, [this] { BuchungfrdenselektiertenKunden3Click(); });
+    connect(merkmalAlle, &QAction::triggered, this, [this] { BuchungfralleKunden3Click(); });
     actDrucken = aktion(funktionen, "mnuDrucken", "Übersicht drucken", QKeySequence(Qt::Key_F10), true);
     connect(actDrucken, &QAction::triggered, this, &TUebersichtFrm::btnDruckenClick);
     // Shift+F8 belongs to the open-item sum above.
@@ -398,7 +403,8 @@ void TUebersichtFrm::MenueAufbauen() {
     QAction* serBrief = aktion(funktionen, "mnuSerBrief", "Serienbrief ...", QKeySequence(Qt::SHIFT | Qt::Key_F9), true);
     connect(serBrief, &QAction::triggered, this, [this] { btnSerBriefClick(); });
     aktion(funktionen, "mnuMessageCenter", "Message Center", QKeySequence(Qt::SHIFT | Qt::Key_F10));
-    aktion(funktionen, "mnuABC", "ABC-Kennzeichen", QKeySequence(Qt::SHIFT | Qt::Key_F1));
+    QAction* abc = aktion(funktionen, "mnuABC", "ABC-Kennzeichen", QKeySequence(Qt::SHIFT | Qt::Key_F1), true);
+    connect(abc, &QAction::triggered, this, [this] { btnABCClick(); });
     funktionen->addSeparator();
     QAction* zurueck = funktionen->addAction(QStringLiteral("zurück"));
     zurueck->setObjectName(QStringLiteral("mnuZurueck"));
