@@ -56,6 +56,9 @@ TfrmABCEing* TfrmABCEing::Instanz() { return gInstanz; }
 TfrmABCEing::TfrmABCEing(QWidget* parent) : QDialog(parent) {
     setObjectName(QStringLiteral("frmABCEing"));
     setWindowTitle(QStringLiteral("ABC-Kennzeichen setzen"));
+    // Created without a parent at program start: closing it must not end the program while
+    // the main window is hidden behind the overview.
+    setAttribute(Qt::WA_QuitOnClose, false);
     auto* haupt = new QVBoxLayout(this);
 
     auto* menue = new QMenuBar(this);

@@ -39,6 +39,9 @@ QString TfrmABCResultat::ErgebnisText(const TABCInfoRecord& i, const QString& wa
 TfrmABCResultat::TfrmABCResultat(QWidget* parent) : QDialog(parent) {
     setObjectName(QStringLiteral("frmABCResultat"));
     setWindowTitle(QStringLiteral("Ergebnis"));
+    // Created without a parent at program start: closing it must not end the program while
+    // the main window is hidden behind the overview.
+    setAttribute(Qt::WA_QuitOnClose, false);
     auto* haupt = new QVBoxLayout(this);
     lblText = new QLabel(this);
     lblText->setObjectName(QStringLiteral("lblText"));

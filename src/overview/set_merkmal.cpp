@@ -59,6 +59,9 @@ Tfrmsetmerkmal* Tfrmsetmerkmal::Instanz() { return gInstanz; }
 Tfrmsetmerkmal::Tfrmsetmerkmal(QWidget* parent) : QDialog(parent) {
     setObjectName(QStringLiteral("frmsetmerkmal"));
     setWindowTitle(QStringLiteral("Merkmal setzen"));
+    // Created without a parent at program start: closing it must not end the program while
+    // the main window is hidden behind the overview.
+    setAttribute(Qt::WA_QuitOnClose, false);
     auto* haupt = new QVBoxLayout(this);
     auto* kopf = new QLabel(QStringLiteral("Merkmal setzen"), this);
     kopf->setObjectName(QStringLiteral("lblKopf"));
