@@ -44,6 +44,9 @@ TDM* DM() { return gDM; }
 TDM::TDM(const kis::app::Arguments& args, QObject* parent) : QObject(parent), args_(args) {
     setObjectName(QStringLiteral("DM"));
     dlgKundEing = new TKundEingDialog(nullptr);
+    // Parentless and opened from windows that hide the main window: closing it must not end
+    // the program.
+    dlgKundEing->setAttribute(Qt::WA_QuitOnClose, false);
     dlgKundEing->Uebernahme = false;
     dlgKundEing->KundeninfoStartAllowed = true;
     dlgKundEing->UebernahmeSofort = false;

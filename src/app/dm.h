@@ -88,6 +88,14 @@ public:
     QString GetKontoBezeichnung(const QString& konto);
 
     TQEL_GP_GBMERkmal_Buchmani* GBMerkmlMani_GoC();
+
+    // ABC classification and attributes (dm_abc.cpp): the attribute booking object the
+    // overview books with, and the classification of the run's customers with the hourglass.
+    // ABCKennzeichen shows "Designfehler!" when the result file is refused and the reason
+    // when the booking fails; it answers true only when the classification is complete (and
+    // booked unless abcOhne), otherwise the record's results are 0.
+    TQEL_GP_GBMERkmal_Buchmani* GetGBMerkmalMani() { return GBMerkmlMani_GoC(); }
+    bool ABCKennzeichen(const std::string& kisuDatei, TABCInfoRecord& info);
     // The bonus calculator of the bonus windows (rule lists, rules, programme selections).
     TBonusRechner& BonusRechner();
 

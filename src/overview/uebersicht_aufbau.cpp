@@ -140,7 +140,7 @@ void TUebersichtFrm::Aufbauen() {
     knoepfe->addWidget(btnZurueck);
     haupt->addLayout(knoepfe);
     // Functions of the later overview parts: present, not yet offered.
-    for (QPushButton* b : {btnSerBrief, btnKarteDrucken, btnABC}) b->setEnabled(false);
+    for (QPushButton* b : {btnSerBrief, btnKarteDrucken}) b->setEnabled(false);
     btnSerBrief->setEnabled(true);
     connect(btnSerBrief, &QPushButton::clicked, this, [this] { btnSerBriefClick(); });
     connect(btnMessageCenter, &QPushButton::clicked, this, &TUebersichtFrm::btnMessageCenterClick);
@@ -148,6 +148,7 @@ void TUebersichtFrm::Aufbauen() {
     connect(btnExpand, &QPushButton::clicked, this, &TUebersichtFrm::btnExpandClick);
     connect(btnKundeBearbeiten, &QPushButton::clicked, this, &TUebersichtFrm::btnKundeBearbeitenClick);
     connect(btnDrucken, &QPushButton::clicked, this, &TUebersichtFrm::btnDruckenClick);
+    connect(btnABC, &QPushButton::clicked, this, [this] { btnABCClick(); });
     connect(btnZurueck, &QPushButton::clicked, this, &TUebersichtFrm::btnZurueckClick);
     btnKarteDrucken->setEnabled(true);
     connect(btnKarteDrucken, &QPushButton::clicked, this, [this] { btnKarteDruckenClick(); });
@@ -390,8 +391,12 @@ void TUebersichtFrm::MenueAufbauen() {
     aktion(mnuBONULoeschen, "BONUDelete", "Buchung für den selektierten Kunden");
     aktion(mnuBONULoeschen, "BONUDeleteAlle", "Buchung für alle Kunden");
     QMenu* merkmal = funktionen->addMenu(QStringLiteral("Merkmal setzen"));
-    aktion(merkmal, "BuchungfrdenselektiertenKunden3", "Buchung für den selektierten Kunden", QKeySequence(Qt::Key_F3));
-    aktion(merkmal, "BuchungfralleKunden3", "Buchung für alle Kunden", QKeySequence(Qt::CTRL | Qt::Key_F3));
+    QAction* merkmalEiner = aktion(merkmal, "BuchungfrdenselektiertenKunden3", "Buchung für den selektierten Kunden",
+                                   QKeySequence(Qt::Key_F3), true);
+    QAction* merkmalAlle = aktion(merkmal, "BuchungfralleKunden3", "Buchung für alle Kunden",
+                                  QKeySequence(Qt::CTRL | Qt::Key_F3), true);
+    connect(merkmalEiner, &QAction::triggered, this, [this] { BuchungfrdenselektiertenKunden3Click(); });
+    connect(merkmalAlle, &QAction::triggered, this, [this] { BuchungfralleKunden3Click(); });
     actDrucken = aktion(funktionen, "mnuDrucken", "Übersicht drucken", QKeySequence(Qt::Key_F10), true);
     connect(actDrucken, &QAction::triggered, this, &TUebersichtFrm::btnDruckenClick);
     // Shift+F8 belongs to the open-item sum above.
@@ -405,7 +410,8 @@ void TUebersichtFrm::MenueAufbauen() {
     QAction* messageCenter =
         aktion(funktionen, "mnuMessageCenter", "Message Center", QKeySequence(Qt::SHIFT | Qt::Key_F10), true);
     connect(messageCenter, &QAction::triggered, this, &TUebersichtFrm::mnuMessageCenterClick);
-    aktion(funktionen, "mnuABC", "ABC-Kennzeichen", QKeySequence(Qt::SHIFT | Qt::Key_F1));
+    QAction* abc = aktion(funktionen, "mnuABC", "ABC-Kennzeichen", QKeySequence(Qt::SHIFT | Qt::Key_F1), true);
+    connect(abc, &QAction::triggered, this, [this] { btnABCClick(); });
     funktionen->addSeparator();
     QAction* zurueck = funktionen->addAction(QStringLiteral("zurück"));
     zurueck->setObjectName(QStringLiteral("mnuZurueck"));

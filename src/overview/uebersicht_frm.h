@@ -148,6 +148,14 @@ public:
     // when cancelled, when a booking failed or when the run was stopped.
     bool BONUBucheManuellClick(bool nurBonusSeite = false);
     bool BONUBucheManuellAlleClick();
+
+    // ABC classification and attributes (uebersicht_abc.cpp, uebersicht_merkmal.cpp):
+    // "ABC-Kennzeichen" (Shift+F1), true when the customers were classified; "Merkmal setzen"
+    // for the selected customer (F3) and for all listed customers (Ctrl+F3: one booking,
+    // progress with abort), true when every customer got the value.
+    bool btnABCClick();
+    bool BuchungfrdenselektiertenKunden3Click();
+    bool BuchungfralleKunden3Click();
     // Number of rows the overview grid has read so far.
     int GeleseneZeilen() const;
 

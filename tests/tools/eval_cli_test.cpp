@@ -7,7 +7,9 @@
 #include <fstream>
 #include <sstream>
 #include <string>
+#include <vector>
 
+#include "platform/partners/gp_merkmal_buchmani.h"
 #include "platform/services/form_store.h"
 #include "support/suite_fixture.h"
 
@@ -176,3 +178,78 @@ TEST_F(EvalCliTest, StoredMaskSelectsThroughTheBoxesItShows) {
         EXPECT_TRUE(e.out.empty()) << args;
     }
 }
+
+namespace {
+
+// Seven customers with one receipt each: 70,00 for customer 1 down to 10,00 for customer 7.
+class EvalABCTest : public ::testing::Test {
+protected:
+    void SetUp() override {
+        for (int i = 1; i <= 7; ++i) {
+            kunden.push_back(fx.Kunde(i, "Kunde " + std::to_string(i)));
+            kis::test::Pos p;
+            p.ist = 10.0 * (8 - i);
+            fx.Beleg(kunden.back(), 1, i, fx.D(2024, 1, i), {p});
+        }
+        db = "--db='" + fx.DbPath().string() + "'";
+    }
+    // The letters of both indicators as the attributes hold them, customers in key order.
+    std::string Gebucht(const char* merkmal) {
+        std::string s;
+        for (const auto& k : kunden) {
+            const std::string w = TQEL_GP_GBMERkmal_Buchmani().Wert(k, merkmal);
+            s += w.empty() ? "-" : w;
+        }
+        return s;
+    }
+
+    kis::test::SuiteFixture fx{true};
+    std::vector<TIntPair> kunden;
+    std::string db;
+};
+
+TEST_F(EvalABCTest, ClassifiesBooksAndPrintsTheClassesAfterTheSums) {
+    // By turnover 20/30 of 280,00: A takes 70 (the limit is 56); B takes 60 and, as 60 is
+    // still below its limit 84, 50; C the rest.
+    auto r = Eval(fx.Dir(), db + " --abc=umsatz,20,30");
+    ASSERT_EQ(0, r.status) << r.err;
+    const std::string klassen = "KUNDE;KLASSE\n1/0;A\n2/0;B\n3/0;B\n4/0;C\n5/0;C\n6/0;C\n7/0;C\n";
+    ASSERT_GE(r.out.size(), klassen.size());
+    EXPECT_EQ(klassen, r.out.substr(r.out.size() - klassen.size()));
+    EXPECT_EQ(0u, r.out.find("KUNDE;NAME;"));
+    EXPECT_NE(std::string::npos, r.out.find("0/0;   <alle>   ;;280.00;7;"));
+    EXPECT_EQ("ABBCCCC", Gebucht("ABC-Kennzeichen (Aktuell)"));
+
+    // By count into the comparison indicator: 7 × 20 % = 1,4 -> 1; 7 × 30 % = 2,1 -> 2.
+    r = Eval(fx.Dir(), db + " --abc=anzahl,20,30,vergleich");
+    ASSERT_EQ(0, r.status) << r.err;
+    EXPECT_NE(std::string::npos, r.out.find("KUNDE;KLASSE\n1/0;A\n2/0;B\n3/0;B\n4/0;C\n"));
+    EXPECT_EQ("ABBCCCC", Gebucht("ABC-Kennzeichen (Vergleich)"));
+
+    // "ohne" prints the classes and books nothing: the current indicator keeps its letters.
+    r = Eval(fx.Dir(), db + " --abc=anzahl,50,50,ohne");
+    ASSERT_EQ(0, r.status) << r.err;
+    EXPECT_NE(std::string::npos, r.out.find("KUNDE;KLASSE\n1/0;A\n2/0;A\n3/0;A\n4/0;A\n5/0;B\n"));
+    EXPECT_EQ("ABBCCCC", Gebucht("ABC-Kennzeichen (Aktuell)"));
+
+    // Into a file: the classes follow the sums there.
+    const fs::path csv = fx.Dir() / "abc.csv";
+    r = Eval(fx.Dir(), db + " --abc=umsatz,20,30,ohne --csv='" + csv.string() + "'");
+    ASSERT_EQ(0, r.status) << r.err;
+    EXPECT_TRUE(r.out.empty());
+    const std::string inhalt = Lesen(csv);
+    EXPECT_EQ(klassen, inhalt.substr(inhalt.size() - klassen.size()));
+}
+
+TEST_F(EvalABCTest, RefusesBadChoicesBeforeRunning) {
+    for (const std::string& abc : {"prozent,20,30", "umsatz,70,50", "umsatz,20", "umsatz,20,30,immer",
+                                   "umsatz,-5,30", "umsatz,2x,30", "umsatz,20,30,ohne,x", "umsatz,101,0", ""}) {
+        const auto r = Eval(fx.Dir(), db + " --abc=" + abc);
+        EXPECT_EQ(2, r.status) << abc;
+        EXPECT_TRUE(r.out.empty()) << abc;
+        EXPECT_NE(std::string::npos, r.err.find("kis-eval: ")) << abc;
+    }
+    EXPECT_EQ("-------", Gebucht("ABC-Kennzeichen (Aktuell)"));
+}
+
+}  // namespace

@@ -1,6 +1,7 @@
 // kis-eval: one evaluation without a display, the customer sums as CSV.
 //
 //   kis-eval --db=PATH [--mandant=DESIGNATION] [--maske=NAME] [--filter=FILE] [--csv=FILE]
+//            [--abc=umsatz|anzahl,A,B[,aktuell|vergleich|ohne]]
 //
 // Exit status: 0 done, 1 the run failed, 2 bad input (refused before anything runs).
 #include <filesystem>
@@ -10,6 +11,7 @@
 #include <string>
 
 #include "engine/merova_query.h"
+#include "abc_option.h"
 #include "filter_file.h"
 #include "kisu_csv.h"
 #include "maske.h"
@@ -21,7 +23,8 @@
 namespace {
 
 void Hilfe() {
-    std::cout << "kis-eval --db=PFAD [--mandant=BEZEICHNUNG] [--maske=NAME] [--filter=DATEI] [--csv=DATEI]\n\n"
+    std::cout << "kis-eval --db=PFAD [--mandant=BEZEICHNUNG] [--maske=NAME] [--filter=DATEI] [--csv=DATEI]\n"
+                 "         [--abc=umsatz|anzahl,A,B[,aktuell|vergleich|ohne]]\n\n"
                  "Führt eine Kundenauswertung ohne Oberfläche aus und schreibt die Kundensummen\n"
                  "als CSV (Kopfzeile " << kis::eval::kCsvHeader << ")\n"
                  "in die Datei oder auf die Standardausgabe: eine Zeile je selektiertem Kunden\n"
@@ -33,6 +36,12 @@ void Hilfe() {
                  "  --filter=DATEI       Filterdatei mit Zeilen name=wert (leere Zeilen und\n"
                  "                       Zeilen mit # werden übergangen); ohne: alle Kunden\n"
                  "  --csv=DATEI          Ausgabedatei (sonst Standardausgabe)\n"
+                 "  --abc=BEZUG,A,B[,KZ] ABC-Kennzeichen der selektierten Kunden nach Umsatz oder\n"
+                 "                       Anzahl, A und B in Prozent; bucht sie in das Merkmal\n"
+                 "                       \"ABC-Kennzeichen (Aktuell)\" (KZ aktuell, Vorgabe) oder\n"
+                 "                       \"ABC-Kennzeichen (Vergleich)\" (vergleich), nicht bei ohne,\n"
+                 "                       und schreibt nach den Summen KUNDE;KLASSE je Kunde,\n"
+                 "                       größter Umsatz zuerst\n"
                  "  --zeiten             Laufzeiten der Phasen auf die Fehlerausgabe\n\n"
                  "Filterfelder:\n"
               << kis::eval::FilterHelp()
@@ -54,8 +63,9 @@ bool Wert(const std::string& arg, const char* name, std::string& out) {
 }  // namespace
 
 int main(int argc, char** argv) {
-    std::string db, mandant, filterDatei, csv, maske;
+    std::string db, mandant, filterDatei, csv, maske, abc;
     bool mitMandant = false, mitMaske = false, mitFilter = false, mitCsv = false, zeiten = false;
+    bool mitABC = false;
     for (int i = 1; i < argc; ++i) {
         const std::string a = argv[i];
         if (a == "--help" || a == "-h") {
@@ -67,6 +77,7 @@ int main(int argc, char** argv) {
         if (Wert(a, "filter", filterDatei)) { mitFilter = true; continue; }
         if (Wert(a, "maske", maske)) { mitMaske = true; continue; }
         if (Wert(a, "csv", csv)) { mitCsv = true; continue; }
+        if (Wert(a, "abc", abc)) { mitABC = true; continue; }
         if (a == "--zeiten") { zeiten = true; continue; }
         return Abbruch("Unbekannter Parameter \"" + a + "\" (siehe --help).");
     }
@@ -79,6 +90,8 @@ int main(int argc, char** argv) {
     // Everything is checked before the run starts.
     TMerovaFilter filter;
     std::string fehler;
+    TABCInfoRecord abcInfo;
+    if (mitABC && !kis::eval::LeseABCOption(abc, abcInfo, fehler)) return Abbruch(fehler);
     if (mitFilter && !kis::eval::ReadFilterFile(filterDatei, filter, fehler)) return Abbruch(fehler);
 
     std::unique_ptr<kis::store::Database> suite;
@@ -124,7 +137,7 @@ int main(int argc, char** argv) {
             status = 1;
         } else {
             std::ostream& out = mitCsv ? static_cast<std::ostream&>(datei) : std::cout;
-            if (!kis::eval::WriteKisuCsv(out, fehler)) {
+            if (!kis::eval::WriteKisuCsv(out, fehler) || (mitABC && !kis::eval::ABCAusgeben(out, abcInfo, fehler))) {
                 std::cerr << "kis-eval: " << fehler << "\n";
                 status = 1;
             }

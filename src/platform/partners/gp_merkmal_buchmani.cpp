@@ -44,8 +44,10 @@ int32_t TQEL_GP_GBMERkmal_Buchmani::NeuesMerkmalAnlegenIfN(const std::string& na
     return nr;
 }
 
-void TQEL_GP_GBMERkmal_Buchmani::BucheMerkmal(const TIntPair& kunde, int32_t merkmalNr,
-                                             const std::string& wert) {
+namespace {
+
+// The name of the attribute with that number; throws when there is none.
+std::string MerkmalName(int32_t merkmalNr) {
     static const std::string kName = "SELECT NAME FROM MERKMALDEF WHERE " + sql::RowId() + " = ?";
     Statement& d = SuiteDb().Cached(kName);
     d.Bind(1, merkmalNr);
@@ -53,17 +55,46 @@ void TQEL_GP_GBMERkmal_Buchmani::BucheMerkmal(const TIntPair& kunde, int32_t mer
     const std::string name = known ? d.ColumnText(0) : std::string();
     d.Reset();
     if (!known) throw std::invalid_argument("Das Merkmal " + std::to_string(merkmalNr) + " ist nicht vorhanden.");
+    return name;
+}
+
+void KundePruefen(const TIntPair& kunde) {
     Statement& k = SuiteDb().Cached("SELECT 1 FROM GEP WHERE GEPNR_L = ? AND GEPNR_R = ?");
     k.Bind(1, kunde.Lnr).Bind(2, kunde.Rnr);
     const bool exists = k.Step();
     k.Reset();
     if (!exists) throw std::invalid_argument("Der Kunde " + kunde.ToString() + " ist nicht vorhanden.");
+}
 
-    kis::store::BookingScope booking(kBuchungMerkmal, kunde);
+// Writes one customer's value inside the running booking.
+void MerkmalSchreiben(const TIntPair& kunde, const std::string& name, const std::string& wert) {
     static const std::string kSql =
         sql::InsertOrReplace("GPMERKMAL", "GEPNR_L, GEPNR_R, MERKMAL, WERT", "?, ?, ?, ?");
     Statement& s = SuiteDb().Cached(kSql);
     s.Bind(1, kunde.Lnr).Bind(2, kunde.Rnr).Bind(3, name).Bind(4, kis::match::Trim(wert)).Run();
+}
+
+}  // namespace
+
+void TQEL_GP_GBMERkmal_Buchmani::BucheMerkmal(const TIntPair& kunde, int32_t merkmalNr,
+                                             const std::string& wert) {
+    const std::string name = MerkmalName(merkmalNr);
+    // Checked before the booking begins, so a refusal inside a caller's booking leaves that
+    // booking intact.
+    KundePruefen(kunde);
+    kis::store::BookingScope booking(kBuchungMerkmal, kunde);
+    MerkmalSchreiben(kunde, name, wert);
+    booking.Commit();
+}
+
+void TQEL_GP_GBMERkmal_Buchmani::BucheMerkmale(
+    int32_t merkmalNr, const std::vector<std::pair<TIntPair, std::string>>& werte) {
+    const std::string name = MerkmalName(merkmalNr);
+    kis::store::BookingScope booking(kBuchungMerkmal);
+    for (const auto& [kunde, wert] : werte) {
+        KundePruefen(kunde);
+        MerkmalSchreiben(kunde, name, wert);
+    }
     booking.Commit();
 }
 

@@ -3,6 +3,7 @@
 // attribute's number is its row number there) and the booking of one customer's attribute
 // value (table GPMERKMAL), each booking one transaction.
 #include <string>
+#include <utility>
 #include <vector>
 
 #include "platform/base/keys.h"
@@ -27,6 +28,9 @@ public:
     // Books the value (trimmed) for the customer. Throws std::invalid_argument for an unknown
     // attribute number or a customer that does not exist.
     void BucheMerkmal(const TIntPair& kunde, int32_t merkmalNr, const std::string& wert);
+    // Books one attribute for many customers (value trimmed) in one booking: all or none.
+    // Throws as BucheMerkmal does; then nothing of it is written.
+    void BucheMerkmale(int32_t merkmalNr, const std::vector<std::pair<TIntPair, std::string>>& werte);
     // The customer's value of the attribute; empty when none is booked.
     std::string Wert(const TIntPair& kunde, const std::string& name);
 };
