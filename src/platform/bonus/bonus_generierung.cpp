@@ -228,7 +228,7 @@ TBonusGenTabelle& TBonusTabellenGen::NeueTabelle() {
     TBonusGenTabelle t;
     t.ProgrammId = prog_->Kennung;
     t.Programm = prog_->Name;
-    t.Datum = kis::date::DateOf(kis::date::Now());
+    t.Datum = kis::date::DateOf(heute_ != 0 ? heute_ : kis::date::Now());
     if (kind_ == 4) t.CouponTyp = prog_->Konto;
     if (kind_ == 3 && ORVParameter().GetCharValueByName("BONUAUAB", 'N') == 'J') t.Status = "A";
     neu_.push_back(std::move(t));

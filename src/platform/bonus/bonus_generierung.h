@@ -117,6 +117,8 @@ public:
     void OffenerBonusBerechnen(const TIntPair& kunde, TDateTime jetzt);
     int Kind() const { return kind_; }
     const std::vector<TBonusGenTabelle>& Tabellen() const { return neu_; }
+    // The date new bonuses get (0: today). The demo generator dates its bonuses in its past.
+    void SetHeute(TDateTime heute) { heute_ = heute; }
 
     // --- booking -------------------------------------------------------------------------
     // Flag 1: KundeLaden reads the temporary bonuses of this programme; flag 0: none.
@@ -176,6 +178,7 @@ private:
     std::vector<TBonusGenItem> umzrItems_;
     std::vector<Periode> perioden_;
     TDateTime umzrAnker_ = 0;
+    TDateTime heute_ = 0;
 
     // Booking side.
     int useTmp_ = 0;
