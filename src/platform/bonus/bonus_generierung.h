@@ -29,6 +29,9 @@
 
 struct TQEL_UMZR_Params;
 struct TBetaRegel;
+namespace kis::store {
+class Database;
+}
 
 // Booking type of computed bonuses.
 inline constexpr int kBuchungBonusBerechnet = 44;
@@ -183,4 +186,8 @@ private:
     // Booking side.
     int useTmp_ = 0;
     std::string tmpKennung_, tmpName_;
+    // The temporary bonus file, held while this object lives: a run over all customers opens
+    // it once, not twice per customer. Null when the file does not exist.
+    std::shared_ptr<kis::store::Database> TempDb(bool nurWennVorhanden);
+    std::shared_ptr<kis::store::Database> tmpDb_;
 };
