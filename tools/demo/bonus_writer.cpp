@@ -5,6 +5,7 @@
 
 #include "bonus_rules.h"
 #include "catalog.h"
+#include "platform/bonus/bonus_abschluss.h"
 #include "platform/bonus/bonus_generierung.h"
 #include "platform/bonus/bonus_mani.h"
 #include "platform/bonus/bonus_marken.h"
@@ -110,11 +111,10 @@ bool BonusPlanner::Scenario(int s, int32_t c, const std::vector<int32_t>& sales,
             b.name = kPassName;
             break;
         }
-        case 6: case 7: {  // discount coupon: open, or closed and used at the till
+        case 6: case 7: {  // discount coupon: open, or used at the till
             if (!take(size_t(rng_.Range(1, 3)))) return false;
             b.programmeId = kCouponType;
             b.name = kCouponName;
-            b.close = s == 7;
             b.used = s == 7 ? "KASSE" : "";
             break;
         }
@@ -250,23 +250,11 @@ private:
     Rng rng_{0};
 };
 
-// What happens to a booked bonus later: closed ("Boni abschließen"), used at the till or
-// marked as used by hand (its open item goes, the service record names the use).
-void Afterwards(const TInt32Trio& ref, bool close, const char* used, const std::string& usage) {
-    if (close) {
-        for (const char* table : {"BONUS", "OP", "DIENST"}) {
-            kis::store::TQEL_DBFile f(table);
-            f.OpenOut();
-            f.SelectIndex("REF");
-            f.Feld("RNR").SetKeyWertAndFilter(ref.Lnr);
-            f.Feld("LNR").SetKeyWertAndFilter(ref.Rnr);
-            f.Feld("SNR").SetKeyWertAndFilter(ref.Snr);
-            for (bool ok = f.Get_ge(); ok; ok = f.Next()) {
-                f.Feld("STATUS").SetWert(std::string("A"));
-                f.Update();
-            }
-        }
-    }
+// What happens to a booked bonus later: closed (as "Boni abschließen" books it), used at the
+// till or marked as used by hand (its open item goes, the service record names the use).
+void Afterwards(const TInt32Trio& ref, const TIntPair& customer, bool close, const char* used,
+                const std::string& usage) {
+    if (close) BonusAbschliessen(TBonusIdent{ref.Lnr, ref.Rnr, int16_t(ref.Snr)}, customer);
     if (!*used) return;
     kis::store::TQEL_DBFile op("OP");
     op.OpenOut();
@@ -347,7 +335,7 @@ BonusCounts WriteBonuses(DemoModel& m, int bookingType) {
             }
             ++counts.bonuses;
             if (b.close || *b.used)
-                Afterwards(ref, b.close, b.used, *b.used ? RefText(kDemoWorkstation, 700000 + ++usage) : "");
+                Afterwards(ref, customer, b.close, b.used, *b.used ? RefText(kDemoWorkstation, 700000 + ++usage) : "");
         }
         booking.Commit();
     }
