@@ -372,7 +372,10 @@ void TUebersichtFrm::MenueAufbauen() {
     QMenu* funktionen = mnuHaupt->addMenu(QStringLiteral("&Funktionen"));
     QMenu* uebersicht = funktionen->addMenu(QStringLiteral("Übersicht"));
     actSumBONUNeu = aktion(uebersicht, "SumBONUNeu", "Summe Bonus aller Kunden neu berechnen", QKeySequence(Qt::Key_F8));
-    aktion(uebersicht, "SumOPTab", "Summe offener Posten aller Kunden berechnen", QKeySequence(Qt::SHIFT | Qt::Key_F8));
+    QAction* sumOP = aktion(uebersicht, "SumOPTab", "Summe offener Posten aller Kunden berechnen",
+                            QKeySequence(Qt::SHIFT | Qt::Key_F8), true);
+    connect(actSumBONUNeu, &QAction::triggered, this, [this] { SumBONUNeuClick(); });
+    connect(sumOP, &QAction::triggered, this, [this] { SumOPTabClick(); });
     mnuBONUBuchen = funktionen->addMenu(QStringLiteral("Berechneten Bonus verbuchen"));
     actBONUBuchen = mnuBONUBuchen->menuAction();
     QAction* buchenEiner = aktion(mnuBONUBuchen, "BuchungfrdenselektiertenKunden1",
@@ -388,7 +391,8 @@ void TUebersichtFrm::MenueAufbauen() {
             &QAction::triggered, this, [this] { BONUBucheManuellAlleClick(); });
     mnuBONULoeschen = funktionen->addMenu(QStringLiteral("Bonus löschen"));
     actBONULoeschen = mnuBONULoeschen->menuAction();
-    aktion(mnuBONULoeschen, "BONUDelete", "Buchung für den selektierten Kunden");
+    QAction* loeschen = aktion(mnuBONULoeschen, "BONUDelete", "Buchung für den selektierten Kunden", {}, true);
+    connect(loeschen, &QAction::triggered, this, [this] { BONUDeleteClick(); });
     aktion(mnuBONULoeschen, "BONUDeleteAlle", "Buchung für alle Kunden");
     QMenu* merkmal = funktionen->addMenu(QStringLiteral("Merkmal setzen"));
     QAction* merkmalEiner = aktion(merkmal, "BuchungfrdenselektiertenKunden3", "Buchung für den selektierten Kunden",

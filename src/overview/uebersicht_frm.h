@@ -158,6 +158,20 @@ public:
     bool BuchungfralleKunden3Click();
     // Number of rows the overview grid has read so far.
     int GeleseneZeilen() const;
+    // Totals over all customers (F8, Shift+F8) and deleting the selected customer's bonuses
+    // (uebersicht_summen.cpp, uebersicht_bonus_loeschen.cpp). False when stopped or failed.
+    bool SumBONUNeuClick();
+    bool SumOPTabClick();
+    bool BONUDeleteClick();
+    long double BonusSumme() const { return BonusSumWert; }
+    const std::map<std::string, std::string>& OPSummen() const { return OPSumList; }
+    // The common frame of the runs over all customers (uebersicht_summen.cpp): window disabled,
+    // progress dialog, `arbeit` for every customer of the result file in key order, window
+    // enabled and dialog closed on every way out. False when the user stopped it.
+    bool AlleKundenLauf(const QString& caption, int intervall,
+                        const std::function<void(const TIntPair&, const std::string&)>& arbeit);
+    // Reloads the grid and selects the given row again when it still exists.
+    void GridNeuLadenZeile(int zeile);
 
     // Cards and labels (uebersicht_karten.cpp): print the listed customers per chosen layout
     // (false when cancelled or nothing was printed), and edit the layouts.

@@ -120,7 +120,7 @@ void TUebersichtFrm::FormShow() {
         actBONUBuchen->setVisible(bonusModus);
         actBONUBuchen->setEnabled(bonusModus);
         actSumBONUNeu->setVisible(bonusModus);
-        actSumBONUNeu->setEnabled(false);
+        actSumBONUNeu->setEnabled(bonusModus);
 
         const TMerovaFilter* filter = DM() && DM()->KIFilter ? DM()->KIFilter.get() : nullptr;
         const bool gesamt = filter && filter->FGesSumBuild;

@@ -8,6 +8,7 @@
 
 #include "demo_test_support.h"
 #include "platform/base/datetime.h"
+#include "platform/bonus/bonus_tabellen.h"
 #include "platform/store/database.h"
 #include "platform/accounting/zm_tabelle.h"
 #include "platform/tables/bonus_typen.h"
@@ -220,4 +221,32 @@ TEST_F(DemoContent, EachBonusIsConsistentInItsFourPlaces) {
         EXPECT_TRUE(states.count(s)) << "no bonus in state " << s;
     // No mark names a bonus that does not exist.
     for (const auto& [ref, n] : markedPositions) EXPECT_TRUE(services.count(ref)) << ref;
+}
+
+// The demo's bonuses come from the program's own generation and booking: each generated
+// bonus carries its items with their bonuses, and its value is their sum (a period premium
+// may add its extra bonus of 10,00); a new generation over the same sales finds every
+// bonified position settled.
+TEST_F(DemoContent, GeneratedBonusesAreTheSumOfTheirItems) {
+    int checked = 0, periods = 0;
+    ForEach("BONUS", [&](TQEL_DBFile& f) {
+        if (f.Feld("ART").AsString() == "BM") return;
+        const auto items = TBonusTabellen::ItemsAusText(f.Feld("TEXT").AsString());
+        ASSERT_EQ(int(items.size()), f.Feld("LAENGE").AsInt()) << Ref(f);
+        int64_t summe = 0;
+        for (const auto& it : items) {
+            ASSERT_TRUE(it.Bonus.has_value()) << Ref(f);
+            summe += std::llround(double(*it.Bonus) * 100);
+        }
+        const int64_t wert = std::llround(f.Feld("WERT").AsFloat() * 100);
+        if (f.Feld("PROGRAMMID").AsString() == "BONUSUMZR") {
+            EXPECT_TRUE(wert == summe || wert == summe + 1000) << Ref(f) << " " << wert << " " << summe;
+            ++periods;
+        } else {
+            EXPECT_EQ(wert, summe) << Ref(f);
+        }
+        ++checked;
+    });
+    EXPECT_GT(checked, 10);
+    EXPECT_GT(periods, 0);
 }

@@ -9,6 +9,7 @@
 #include <string>
 #include <vector>
 
+#include "bonus_bench.h"
 #include "child_runs.h"
 #include "machine.h"
 #include "measure.h"
@@ -32,6 +33,8 @@ int main(int argc, char** argv) {
     }
     if (o.child == "eval") return RunEvaluationChild(o);
     if (o.child == "anchor") return RunAnchorChild(o);
+    if (o.child == "bonus") return RunBonusChild(o);
+    if (o.bonus) return RunBonusBench(o);
     if (o.overview) return RunOverviewBench(o, argc, argv);
 
     std::vector<SizeMeasurement> all;

@@ -13,7 +13,9 @@ const char* const kUsage =
     "  --repeat=N  Runden je Größe (mindestens 3, Median wird berichtet)\n"
     "  --overview  misst statt der Auswertung das Öffnen und Sortieren der Übersichtsliste\n"
     "              nach einer Auswertung mit leerem Filter (--show: Fenster bleibt offen,\n"
-    "              --pdf=DATEI: druckt die Übersicht außerdem in eine PDF-Datei)\n";
+    "              --pdf=DATEI: druckt die Übersicht außerdem in eine PDF-Datei)\n"
+    "  --bonus     misst Bonusgenerierung und Buchung für alle Kunden neben der Auswertung\n"
+    "              (je Position und je Beleg, auf einer Kopie der Demodatenbank)\n";
 
 namespace {
 
@@ -48,6 +50,10 @@ bool ParseOptions(const std::vector<std::string>& args, BenchOptions& out, std::
         bool ok = true;
         if (name == "--quick" && !hasValue) {
             out.sizes = {"medium"};
+        } else if (name == "--bonus" && !hasValue) {
+            out.bonus = true;
+        } else if (name == "--programm" && hasValue && (value == "position" || value == "beleg")) {
+            out.programm = value;
         } else if (name == "--overview" && !hasValue) {
             out.overview = true;
         } else if (name == "--pdf" && hasValue && !value.empty()) {
@@ -65,7 +71,7 @@ bool ParseOptions(const std::vector<std::string>& args, BenchOptions& out, std::
             ok = ParseNumber(value, out.repeat) && out.repeat >= 3;
         } else if (name == "--csv" && hasValue && !value.empty()) {
             out.csv = value;
-        } else if (name == "--child" && hasValue && (value == "eval" || value == "anchor")) {
+        } else if (name == "--child" && hasValue && (value == "eval" || value == "anchor" || value == "bonus")) {
             out.child = value;
         } else if (name == "--db" && hasValue && !value.empty()) {
             out.db = value;

@@ -20,8 +20,11 @@ struct BenchOptions {
     bool overview = false;
     bool show = false;
     std::string pdf;  // --pdf=FILE: also print the overview into this PDF file
+    // --bonus: generation and booking of bonuses beside the evaluation of the same run.
+    bool bonus = false;
+    std::string programm;  // child "bonus": "position" or "beleg"
 
-    // Child mode: "eval" or "anchor", with the database and (eval) the filter.
+    // Child mode: "eval", "anchor" or "bonus", with the database and (eval) the filter.
     std::string child;
     std::string db;
     std::string filter = "clear";     // "clear" or "typical"

@@ -21,36 +21,6 @@ const std::vector<Rule>& DemoRules() {
     return rules;
 }
 
-const Rule& RuleByName(const std::string& name) {
-    for (const auto& r : DemoRules())
-        if (name == r.name) return r;
-    return DemoRules().front();
-}
-
-int64_t ApplyRule(const Rule& rule, int64_t valueCents) {
-    if (rule.rows.empty()) return 0;
-    const int64_t x = std::llabs(valueCents);
-    const RuleRow* row = &rule.rows.back();
-    for (const auto& r : rule.rows)
-        if (x <= r.upperCents) {
-            row = &r;
-            break;
-        }
-    int64_t bonus;
-    if (rule.valueKind == 'A') {
-        bonus = row->bonus;
-    } else {
-        // percent × 100: x × p / 10000, to the cent (halves away from zero).
-        bonus = (x * row->bonus + 5000) / 10000;
-        const int64_t step = rule.intervalCents > 0 ? rule.intervalCents : 1;
-        const int64_t rest = bonus % step;
-        if (rule.rounding == 1) bonus += rest * 2 >= step ? step - rest : -rest;
-        else if (rule.rounding == 2) bonus += rest ? step - rest : 0;
-        else if (rule.rounding == 3) bonus -= rest;
-    }
-    return valueCents < 0 ? -bonus : bonus;
-}
-
 std::string DecimalComma(int64_t cents) {
     char buf[32];
     std::snprintf(buf, sizeof buf, "%s%lld,%02lld", cents < 0 ? "-" : "",

@@ -1,6 +1,6 @@
 #pragma once
-// The calculation rules and bonus programmes of the demo, and the rule arithmetic (value bands,
-// share or amount, rounding) so that the demo's bonus values follow the stored rules.
+// The calculation rules and bonus programmes of the demo as they are stored; the bonuses
+// themselves are computed by the program's bonus tables.
 #include <cstdint>
 #include <string>
 #include <vector>
@@ -21,10 +21,6 @@ struct Rule {
 };
 
 const std::vector<Rule>& DemoRules();
-const Rule& RuleByName(const std::string& name);
-
-// The bonus of a value under a rule, in cents, with the sign of the value.
-int64_t ApplyRule(const Rule& rule, int64_t valueCents);
 
 // The text lines of a rule's content: "upper=bonus" with decimal comma.
 std::vector<std::string> RuleContent(const Rule& rule);

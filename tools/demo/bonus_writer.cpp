@@ -1,10 +1,18 @@
 #include "bonus_writer.h"
 
 #include <algorithm>
+#include <stdexcept>
 
 #include "bonus_rules.h"
 #include "catalog.h"
+#include "platform/bonus/bonus_abschluss.h"
+#include "platform/bonus/bonus_generierung.h"
+#include "platform/bonus/bonus_mani.h"
+#include "platform/bonus/bonus_marken.h"
+#include "platform/services/number_format.h"
+#include "platform/services/orv_program.h"
 #include "platform/store/booking.h"
+#include "platform/store/record_file.h"
 #include "rng.h"
 #include "sales_plan.h"
 #include "table.h"
@@ -16,23 +24,23 @@ namespace {
 constexpr uint64_t kBonusStream = 0x424F4E55;  // "BONU"
 constexpr int kBonusesPerBooking = 2000;
 
+// One bonus the demo lets the program compute and book: a programme, a customer and the
+// sales it is earned with (or a manual grant), and what happens to it afterwards.
 struct PlannedBonus {
     const char* programmeId = "";
     std::string name;
     int32_t customer = 0;
     bool manual = false;
-    int date = 0;
-    int64_t value = 0, base = 0;
-    int entries = 1;
-    bool closed = false;
+    int date = 0;  // the day it is booked
+    bool perPosition = false;
+    bool close = false;     // closed afterwards, as "Boni abschließen" does
+    const char* used = "";  // used afterwards: at the till, or marked by hand
+    std::vector<int32_t> docs;
+    // Manual grants only.
+    int64_t value = 0;
     int validUntil = 0;
-    int64_t minSales = 0;
     std::string couponType;
     double percent = 0;
-    const char* table = kOpBonus;
-    const char* used = "";
-    bool perPosition = false;
-    std::vector<int32_t> docs;
 };
 
 class BonusPlanner {
@@ -48,13 +56,6 @@ private:
     int64_t DocValue(int32_t doc) {
         GeneratePositions(m_, doc, pos_, posRng_);
         return BonifiableCents(pos_);
-    }
-    int64_t PerPositionBonus(int32_t doc, const Rule& rule) {
-        GeneratePositions(m_, doc, pos_, posRng_);
-        int64_t sum = 0;
-        for (const auto& p : pos_)
-            if (p.kind[0] != 'G') sum += ApplyRule(rule, p.ist);
-        return sum;
     }
     int DateAfter(int day) { return std::min(m_.today, day + rng_.Range(1, 14)); }
 
@@ -78,6 +79,8 @@ std::vector<int32_t> BonusPlanner::SalesOf(int32_t c) const {
 }
 
 // One bonus of scenario s from the customer's next unused sales; false when none is left.
+// Sales are taken in date order and never twice, as a position settled for one bonus is
+// never bonified again.
 bool BonusPlanner::Scenario(int s, int32_t c, const std::vector<int32_t>& sales, size_t& next) {
     PlannedBonus b;
     b.customer = c;
@@ -88,12 +91,9 @@ bool BonusPlanner::Scenario(int s, int32_t c, const std::vector<int32_t>& sales,
     switch (s) {
         case 0: case 1: case 2: {  // turnover premium: closed, used at the till, marked by hand
             if (!take(size_t(rng_.Range(1, 4)))) return false;
-            for (int32_t d : b.docs) b.base += DocValue(d);
             b.programmeId = kTurnoverType;
             b.name = kTurnoverName;
-            b.value = ApplyRule(RuleByName("Staffel Umsatz"), b.base);
-            b.entries = int(b.docs.size());
-            b.closed = true;
+            b.close = true;
             b.used = s == 1 ? "KASSE" : s == 2 ? "ZURUECKGEZ" : "";
             break;
         }
@@ -102,41 +102,19 @@ bool BonusPlanner::Scenario(int s, int32_t c, const std::vector<int32_t>& sales,
             b.programmeId = kTurnoverType;
             b.name = kLoyaltyName;
             b.perPosition = true;
-            b.entries = 0;
-            for (int32_t d : b.docs) {
-                b.base += DocValue(d);
-                b.value += PerPositionBonus(d, RuleByName("Standard 3 %"));
-                b.entries += int(pos_.size()) - (pos_.back().kind[0] == 'G' ? 1 : 0);
-            }
             break;
         }
-        case 4: case 5: {  // bonus pass: in progress, or complete and closed
+        case 4: case 5: {  // bonus pass: in progress, or complete (the program closes it)
             const size_t want = s == 5 ? kPassLength : size_t(rng_.Range(1, kPassLength - 1));
             if (!take(std::min(want, sales.size() - next))) return false;
             b.programmeId = kPassType;
             b.name = kPassName;
-            const auto& content = DemoProgrammes().front().content;
-            for (size_t k = 0; k < b.docs.size(); ++k) {
-                const int64_t v = DocValue(b.docs[k]);
-                b.base += v;
-                b.value += ApplyRule(RuleByName(content[k]), v);
-            }
-            b.entries = int(b.docs.size());
-            b.closed = b.entries == kPassLength;
             break;
         }
-        case 6: case 7: {  // discount coupon: open (or expired), used at the till
+        case 6: case 7: {  // discount coupon: open, or used at the till
             if (!take(size_t(rng_.Range(1, 3)))) return false;
-            for (int32_t d : b.docs) b.base += DocValue(d);
             b.programmeId = kCouponType;
             b.name = kCouponName;
-            b.value = ApplyRule(RuleByName("Rabatt 10 %"), b.base);
-            b.entries = int(b.docs.size());
-            b.table = kOpCoupon;
-            b.couponType = "RS10";
-            b.percent = 10;
-            b.minSales = 5000;
-            b.closed = s == 7;
             b.used = s == 7 ? "KASSE" : "";
             break;
         }
@@ -145,28 +123,23 @@ bool BonusPlanner::Scenario(int s, int32_t c, const std::vector<int32_t>& sales,
             const int start = s == 8 ? m_.docs[size_t(sales[next])].day : m_.today - rng_.Range(0, kPeriodDays - 1);
             const int end = start + kPeriodDays;
             if (s == 8 && end > m_.today) return false;
-            for (int32_t d : sales) {  // every sale of the period, also ones in other bonuses
-                const int day = m_.docs[size_t(d)].day;
-                if (day >= start && day < end) b.docs.push_back(d);
+            int64_t base = 0;
+            size_t k = next;
+            for (; k < sales.size() && m_.docs[size_t(sales[k])].day < end; ++k) {
+                if (m_.docs[size_t(sales[k])].day < start) continue;
+                b.docs.push_back(sales[k]);
+                base += DocValue(sales[k]);
             }
-            for (int32_t d : b.docs) {
-                b.base += DocValue(d);
-                b.value += PerPositionBonus(d, RuleByName("Standard 3 %"));
-            }
-            if (b.docs.empty() || b.base < kPeriodThreshold) return false;
-            if (b.base >= kPeriodExtraFrom) b.value += kPeriodExtraBonus;
-            while (next < sales.size() && m_.docs[size_t(sales[next])].day < end) ++next;
+            // Below the threshold the program books nothing: take another scenario instead.
+            if (b.docs.empty() || base <= kPeriodThreshold) return false;
+            next = k;
             b.programmeId = kPeriodType;
             b.name = kPeriodName;
             b.perPosition = true;
-            b.entries = int(b.docs.size());
-            b.closed = s == 8;
-            b.date = s == 8 ? end - 1 : m_.today;
             break;
         }
     }
-    if (b.date == 0) b.date = DateAfter(m_.docs[size_t(b.docs.back())].day);
-    if (b.table == kOpCoupon) b.validUntil = b.date + 90;
+    b.date = s >= 8 ? m_.today : DateAfter(m_.docs[size_t(b.docs.back())].day);
     out_.push_back(std::move(b));
     return true;
 }
@@ -183,17 +156,14 @@ void BonusPlanner::Manual(int s, int32_t c) {
     switch (s) {
         case 0: b.validUntil = m_.today + 180; break;
         case 1: b.date = m_.today - 400; b.validUntil = m_.today - 30; break;
-        case 2:  // as the bonus manager grants coupons: a percentage, no value, no validity
+        case 2:  // a coupon: a percentage, no value, no validity
             b.programmeId = kManualCoupon;
-            b.name = "RS10";
             b.couponType = "RS10";
-            b.table = kOpCoupon;
-            b.value = 0;
             b.percent = 15;
             break;
-        case 3: b.name = "1745"; b.closed = true; b.used = "KASSE"; break;
-        case 4: b.date = m_.today - 500; b.closed = true; b.validUntil = m_.today - 100; break;
-        default: b.name = kManualBonus; break;
+        case 3: b.name = "1745"; b.close = true; b.used = "KASSE"; break;
+        case 4: b.date = m_.today - 500; b.close = true; b.validUntil = m_.today - 100; break;
+        default: b.name = ""; break;
     }
     out_.push_back(std::move(b));
 }
@@ -217,16 +187,93 @@ std::vector<PlannedBonus> BonusPlanner::Plan() {
     return std::move(out_);
 }
 
-std::string TextBlock(const DemoModel& m, const PlannedBonus& b) {
-    if (b.manual) return {};  // a manual grant has no documents
-    std::string text;
-    for (int32_t i : b.docs) {
-        const PlannedDoc& d = m.docs[size_t(i)];
-        // Per-position items name the sales-list key, documents their own number pair.
-        if (b.perPosition) text += "  " + RefText(d.branch, d.lnr) + "\n";
-        else text += (d.kind == DocKind::Invoice ? "RG" : "BO") + RefText(d.branch, d.number) + "\n";
+// The items the evaluation hands the generation for a customer's documents: each bonifiable
+// position (sold vouchers earn nothing), or each document with its bonifiable value.
+class ItemSource {
+public:
+    explicit ItemSource(const DemoModel& m) : m_(m) {}
+
+    std::vector<TBonusGenItem> Items(const PlannedBonus& b) {
+        std::vector<TBonusGenItem> out;
+        for (int32_t i : b.docs) {
+            const PlannedDoc& d = m_.docs[size_t(i)];
+            GeneratePositions(m_, i, pos_, rng_);
+            if (!b.perPosition) {
+                TBonusGenItem it;
+                it.Art = d.kind == DocKind::Invoice ? "RG" : "BO";
+                it.Nr1 = d.branch;  // BELEGLNR
+                it.Nr2 = d.number;  // BELEGRNR
+                it.Wert = (long double)BonifiableCents(pos_) / 100;
+                it.Datum = d.day + pos_.front().time;
+                out.push_back(std::move(it));
+                continue;
+            }
+            for (const auto& p : pos_) {
+                if (p.kind[0] == 'G') continue;
+                TBonusGenItem it;
+                it.Art = "  ";
+                it.Nr1 = d.branch;  // RNR
+                it.Nr2 = d.lnr;     // LNR
+                it.PosNr = p.posnr;
+                it.ArtikelNr = p.article;
+                it.Wert = (long double)p.ist / 100;
+                it.Datum = d.day + p.time;
+                out.push_back(std::move(it));
+            }
+        }
+        return out;
     }
-    return text;
+
+    // The item-booking callback: a position item marks its position; a document item marks
+    // every bonifiable position of its document, as the overview marks the selected ones.
+    void Mark(const PlannedBonus& b, const TBonusGenItem& item, const TInt32Trio& ref) {
+        if (item.IstPosition()) {
+            BONUMani_BonifiziereLST(kMandant1, item.Nr1, item.Nr2, 0, ref.Lnr, ref.Rnr, ref.Snr, item.PosNr);
+            return;
+        }
+        for (int32_t i : b.docs) {
+            const PlannedDoc& d = m_.docs[size_t(i)];
+            if (d.branch != item.Nr1 || d.number != item.Nr2) continue;
+            GeneratePositions(m_, i, pos_, rng_);
+            for (const auto& p : pos_)
+                if (p.kind[0] != 'G')
+                    BONUMani_BonifiziereLST(kMandant1, d.branch, d.lnr, 0, ref.Lnr, ref.Rnr, ref.Snr, p.posnr);
+            return;
+        }
+        throw std::runtime_error("Demo: Beleg " + std::to_string(item.Nr1) + "-" + std::to_string(item.Nr2) +
+                                 " gehört zu keinem geplanten Bonus.");
+    }
+
+private:
+    const DemoModel& m_;
+    std::vector<Position> pos_;
+    Rng rng_{0};
+};
+
+// What happens to a booked bonus later: closed (as "Boni abschließen" books it), used at the
+// till or marked as used by hand (its open item goes, the service record names the use).
+void Afterwards(const TInt32Trio& ref, const TIntPair& customer, bool close, const char* used,
+                const std::string& usage) {
+    if (close) BonusAbschliessen(TBonusIdent{ref.Lnr, ref.Rnr, int16_t(ref.Snr)}, customer);
+    if (!*used) return;
+    kis::store::TQEL_DBFile op("OP");
+    op.OpenOut();
+    op.SelectIndex("REF");
+    op.Feld("RNR").SetKeyWertAndFilter(ref.Lnr);
+    op.Feld("LNR").SetKeyWertAndFilter(ref.Rnr);
+    op.Feld("SNR").SetKeyWertAndFilter(ref.Snr);
+    for (bool ok = op.Get_ge(); ok; ok = op.Next()) op.Delete();
+    kis::store::TQEL_DBFile dienst("DIENST");
+    dienst.OpenOut();
+    dienst.SelectIndex("REF");
+    dienst.Feld("RNR").SetKeyWertAndFilter(ref.Lnr);
+    dienst.Feld("LNR").SetKeyWertAndFilter(ref.Rnr);
+    dienst.Feld("SNR").SetKeyWertAndFilter(ref.Snr);
+    for (bool ok = dienst.Get_ge(); ok; ok = dienst.Next()) {
+        dienst.Feld("VERWENDET").SetWert(std::string(used));
+        dienst.Feld("VERWREF").SetWert(usage);
+        dienst.Update();
+    }
 }
 
 }  // namespace
@@ -234,98 +281,64 @@ std::string TextBlock(const DemoModel& m, const PlannedBonus& b) {
 BonusCounts WriteBonuses(DemoModel& m, int bookingType) {
     const std::vector<PlannedBonus> plan = BonusPlanner(m).Plan();
     BonusCounts counts;
-    Table bonus("BONUS"), op("OP"), service("DIENST");
-    TDatenfeld &bRnr = bonus.F("RNR"), &bLnr = bonus.F("LNR"), &bSnr = bonus.F("SNR"),
-               &bMandant = bonus.F("MANDANT"), &bId = bonus.F("PROGRAMMID"),
-               &bName = bonus.F("PROGRAMM"), &bCustomer = bonus.F("KUNDE"), &bKind = bonus.F("ART"),
-               &bDate = bonus.F("DATUM"), &bValue = bonus.F("WERT"), &bBase = bonus.F("BASISWERT"),
-               &bEntries = bonus.F("LAENGE"), &bStatus = bonus.F("STATUS"),
-               &bValid = bonus.F("GUELTIGBIS"), &bMin = bonus.F("MINUMSATZ"),
-               &bCoupon = bonus.F("COUPONTYP"), &bPercent = bonus.F("PROZENT"),
-               &bRef = bonus.F("REFTEXT"), &bText = bonus.F("TEXT");
-    TDatenfeld &oMandant = op.F("MANDANT"), &oCustomer = op.F("KUNDE"), &oTable = op.F("TABELLE"),
-               &oStatus = op.F("STATUS"), &oDate = op.F("DATUM"), &oFirst = op.F("BETRAG1"),
-               &oSecond = op.F("BETRAG2"), &oRnr = op.F("RNR"), &oLnr = op.F("LNR"),
-               &oSnr = op.F("SNR"), &oRef = op.F("REFTEXT");
-    TDatenfeld &sRnr = service.F("RNR"), &sLnr = service.F("LNR"), &sSnr = service.F("SNR"),
-               &sStatus = service.F("STATUS"), &sUsed = service.F("VERWENDET"),
-               &sUsage = service.F("VERWREF");
-    size_t i = 0;
+    ItemSource items(m);
+    TBonusTabellenGen gen;
+    TBonusTabellenGen buchung;
+    TQEL_BonusMani mani;
+    const PlannedBonus* aktuell = nullptr;
+    TInt32Trio gebucht;  // the reference the booking gave the current bonus
+    buchung.OnItemBuchen = [&](const TIntPair&, const TBonusGenItem& item, const TInt32Trio& ref) {
+        gebucht = ref;
+        items.Mark(*aktuell, item, ref);
+    };
     int usage = 0;
+    size_t i = 0;
     while (i < plan.size()) {
+        // Many customers per booking: the program's own bookings nest inside it.
         kis::store::BookingScope booking(bookingType);
-        // The reference is the booking number plus a running sub-number, as the program's
-        // own bonus bookings make it; so later bookings can never reuse a demo reference.
-        const TIntPair nr = kis::store::ORVBuchung().BuchungsNr();
         const size_t end = std::min(plan.size(), i + kBonusesPerBooking);
-        for (int snr = 1; i < end; ++i, ++snr) {
+        for (; i < end; ++i) {
             const PlannedBonus& b = plan[i];
+            aktuell = &b;
             const TIntPair customer = m.customers[size_t(b.customer)].key;
-            const char* status = b.closed ? "A" : "O";
-            std::string ref;
-            if (!b.docs.empty()) {
-                const PlannedDoc& last = m.docs[size_t(b.docs.back())];
-                ref = RefText(last.branch, last.number);
+            TInt32Trio ref;
+            if (b.manual) {
+                TQEL_ManuellerBonus g;
+                g.Art = b.couponType.empty() ? 0 : 1;
+                g.Kunde = customer;
+                g.Betrag = (long double)b.value / 100;
+                g.GueltigBis = b.validUntil;
+                g.Konto = b.name;
+                g.RabattscheinTyp = b.couponType;
+                g.Prozent = b.percent;
+                mani.Heute = b.date;
+                const TBonusReferenz r = mani.BONUBucheManuell(g);
+                ref = TInt32Trio(r.RNr, r.LNr, r.SNr);
+            } else {
+                // The generation as the engine runs it for one customer ...
+                gen.SetHeute(b.date);
+                gen.New(customer, b.programmeId, b.name);
+                gen.VorhandeneKundenDatenLaden();
+                for (const auto& it : items.Items(b)) gen.AddItem(it);
+                bool passEintraege = false;
+                for (const auto& t : gen.Tabellen()) passEintraege |= gen.Kind() == 2 && t.Eintraege;
+                if (kis::services::RoundHalfEven(gen.BonusNeu() * 100) != 0 || passEintraege) gen.Insert(1);
+                if (gen.Kind() == 5) gen.OffenerBonusBerechnen(customer, m.today);
+                // ... and the booking as the overview books it.
+                buchung.UseTMP(1, b.programmeId, b.name);
+                buchung.KundeLaden(customer);
+                const bool noetig = buchung.Buchen_Noetig();
+                if (noetig) buchung.Insert();
+                buchung.Delete(1);
+                if (!noetig) continue;
+                ref = gebucht;
             }
-            bonus.Clear();
-            bRnr.SetWert(nr.Lnr);
-            bLnr.SetWert(nr.Rnr);
-            bSnr.SetWert(snr);
-            bMandant.SetWert(kMandant1);
-            bId.SetWert(b.programmeId);
-            bName.SetWert(b.name);
-            bCustomer.SetWert(customer);
-            bKind.SetWert(b.manual ? "BM" : "");
-            bDate.SetWert(double(b.date));
-            bValue.SetWert(Euro(b.value));
-            bBase.SetWert(Euro(b.base));
-            bEntries.SetWert(b.entries);
-            bStatus.SetWert(status);
-            bValid.SetWert(double(b.validUntil));
-            bMin.SetWert(Euro(b.minSales));
-            bCoupon.SetWert(b.couponType);
-            bPercent.SetWert(b.percent);
-            bRef.SetWert(ref);
-            bText.SetWert(TextBlock(m, b));
-            bonus.Insert();
             ++counts.bonuses;
-
-            // A used bonus has left the open items.
-            if (!*b.used) {
-                op.Clear();
-                oMandant.SetWert(kMandant1);
-                oCustomer.SetWert(customer);
-                oTable.SetWert(b.table);
-                oStatus.SetWert(status);
-                oDate.SetWert(double(b.date));
-                oFirst.SetWert(0.0);
-                oSecond.SetWert(Euro(b.value));
-                oRnr.SetWert(nr.Lnr);
-                oLnr.SetWert(nr.Rnr);
-                oSnr.SetWert(snr);
-                oRef.SetWert(ref);
-                op.Insert();
-                ++counts.openItems;
-            }
-            service.Clear();
-            sRnr.SetWert(nr.Lnr);
-            sLnr.SetWert(nr.Rnr);
-            sSnr.SetWert(snr);
-            sStatus.SetWert(status);
-            sUsed.SetWert(b.used);
-            sUsage.SetWert(*b.used ? RefText(kDemoWorkstation, 700000 + ++usage) : "");
-            service.Insert();
-
-            const TInt32Trio mark(nr.Lnr, nr.Rnr, snr);
-            for (int32_t d : b.docs) {
-                BonusMarks& marks = m.marks[d];
-                TInt32Trio* slot = marks.ref[0].IsDefined() ? &marks.ref[1] : &marks.ref[0];
-                if (slot->IsNull()) *slot = mark;
-            }
+            if (b.close || *b.used)
+                Afterwards(ref, customer, b.close, b.used, *b.used ? RefText(kDemoWorkstation, 700000 + ++usage) : "");
         }
         booking.Commit();
     }
-    counts.markedDocuments = int64_t(m.marks.size());
     return counts;
 }
 

@@ -1,7 +1,10 @@
 #pragma once
-// Bonuses in every state, each written in its four places in one booking: the bonus record,
-// its open item (unless used), its service record, and the bonus marks on the positions it
-// was earned with (recorded in model.marks; the sales writer puts them on the positions).
+// Bonuses in every state, computed and booked by the program's own bonus tables: the
+// generation of one programme over a customer's sales, then the booking into the four places
+// (bonus record, open item, service record, marks on the positions), with manual grants
+// through the bonus manager. Some are then closed or used, as the bonus windows and the till
+// would do. Needs the sales written and the indexes built; the work folder holds the run's
+// temporary bonus file.
 #include <cstdint>
 
 #include "model.h"
@@ -10,11 +13,8 @@ namespace kis::demo {
 
 struct BonusCounts {
     int64_t bonuses = 0;
-    int64_t openItems = 0;
-    int64_t markedDocuments = 0;
 };
 
-// Needs the planned documents; must run before the sales are written.
 BonusCounts WriteBonuses(DemoModel& model, int bookingType);
 
 }  // namespace kis::demo

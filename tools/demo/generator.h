@@ -1,5 +1,7 @@
 #pragma once
-// Fills the open suite database (kis::store::SuiteDb) with a complete demo data set.
+// Fills the open suite database (kis::store::SuiteDb) with a complete demo data set and builds
+// its indexes. The bonuses need a work folder (kis::store::SetWorkDir) for the temporary
+// bonus file of their generation.
 #include <cstdint>
 #include <functional>
 #include <string>

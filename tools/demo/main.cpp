@@ -15,6 +15,7 @@
 #include "generator.h"
 #include "platform/base/datetime.h"
 #include "platform/store/database.h"
+#include "platform/store/work_files.h"
 
 namespace {
 
@@ -40,8 +41,12 @@ int main(int argc, char** argv) {
     const std::string temp = options.db + ".tmp-" + std::to_string(::getpid());
     RemoveDatabaseFiles(temp);
 
+    // The bonus generation's temporary file lives in a work folder of this run.
+    const std::string work = options.db + ".work-" + std::to_string(::getpid());
     GenerateResult result;
     try {
+        fs::create_directories(work);
+        kis::store::SetWorkDir(work);
         auto db = kis::store::Database::CreateSuite(temp);
         // The file is thrown away if the run fails, so it may skip waiting for the disk, and
         // its key indexes are built once at the end instead of row by row.
@@ -52,20 +57,19 @@ int main(int argc, char** argv) {
             if (!options.quiet) std::cout << "  " << line << std::endl;
         };
         result = Generate({options.size, options.seed, today}, log);
-        const auto start = std::chrono::steady_clock::now();
-        db->CreateIndexes();
-        char line[64];
-        std::snprintf(line, sizeof line, "%-28s %7.1f s", "Indizes aufgebaut",
-                      std::chrono::duration<double>(std::chrono::steady_clock::now() - start).count());
-        log(line);
+        kis::store::RemoveOwnWorkFiles();
         kis::store::SetSuiteDb(nullptr);
         db.reset();  // closes the file and folds the write-ahead log into it
         // A stale log of the old file must not be applied to the new one.
         for (const char* suffix : {"-wal", "-shm"}) fs::remove(options.db + suffix);
         fs::rename(temp, options.db);
+        fs::remove_all(work);
     } catch (const std::exception& e) {
+        kis::store::RemoveOwnWorkFiles();
         kis::store::SetSuiteDb(nullptr);
         RemoveDatabaseFiles(temp);
+        std::error_code ec;
+        fs::remove_all(work, ec);
         std::cerr << "kis-demo: Die Demodatenbank konnte nicht erstellt werden: " << e.what() << "\n";
         return 1;
     }

@@ -72,11 +72,6 @@ struct Position {
     double time;  // fraction of the day
 };
 
-// The marks a position carries: up to two bonus references.
-struct BonusMarks {
-    TInt32Trio ref[2];
-};
-
 struct DemoModel {
     DemoSize size;
     uint64_t seed = 0;
@@ -88,7 +83,6 @@ struct DemoModel {
     std::vector<PlannedDoc> docs;
     // Documents of each customer in date order: docsOf[custStart[c] .. custStart[c + 1]).
     std::vector<int32_t> custStart, docsOf;
-    std::unordered_map<int32_t, BonusMarks> marks;  // by document index
 
     const Branch& BranchByNr(int nr) const;
     TIntPair MandantOfBranch(int nr) const { return BranchByNr(nr).mandant; }

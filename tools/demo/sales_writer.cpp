@@ -97,8 +97,7 @@ DocumentHead SalesWriter::Head(const PlannedDoc& d, TIntPair mandant, TIntPair c
     return h;
 }
 
-void SalesWriter::Positions(int32_t index, const PlannedDoc& d, TIntPair mandant) {
-    const auto marks = m_.marks.find(index);
+void SalesWriter::Positions(int32_t /*index*/, const PlannedDoc& d, TIntPair mandant) {
     const DocumentHead head = Head(d, mandant, {});
     PositionRow row;
     for (const auto& p : pos_) {
@@ -113,10 +112,7 @@ void SalesWriter::Positions(int32_t index, const PlannedDoc& d, TIntPair mandant
         row.discount = p.discount;
         row.quantity = p.quantity;
         row.date = d.day + p.time;
-        // Bonus marks on every position that earns a bonus (sold vouchers do not).
-        const bool marked = marks != m_.marks.end() && p.kind[0] != 'G';
-        row.bonus1 = marked ? marks->second.ref[0] : TInt32Trio();
-        row.bonus2 = marked ? marks->second.ref[1] : TInt32Trio();
+        // Bonus marks come with the bonuses, which are booked after the sales.
         rows_.Position(head, row);
         ++counts.positions;
     }

@@ -18,18 +18,21 @@ namespace {
 using kis::store::Statement;
 using kis::store::SuiteDb;
 
-std::shared_ptr<kis::store::Database> TempDb(bool nurWennVorhanden) {
-    const std::string name = kis::store::WorkFileName("BONUTMP.");
-    std::error_code ec;
-    if (nurWennVorhanden &&
-        !std::filesystem::exists(std::filesystem::path(kis::store::WorkDir()) / name, ec))
-        return nullptr;
-    return kis::store::WorkFileConnection(name, false);
-}
-
 int64_t Cent(double betrag) { return kis::services::RoundHalfEven(betrag * 100.0L); }
 
 }  // namespace
+
+std::shared_ptr<kis::store::Database> TBonusTabellenGen::TempDb(bool nurWennVorhanden) {
+    const std::string name = kis::store::WorkFileName("BONUTMP.");
+    std::error_code ec;
+    if (nurWennVorhanden &&
+        !std::filesystem::exists(std::filesystem::path(kis::store::WorkDir()) / name, ec)) {
+        tmpDb_.reset();
+        return nullptr;
+    }
+    if (!tmpDb_) tmpDb_ = kis::store::WorkFileConnection(name, false);
+    return tmpDb_;
+}
 
 void TBonusTabellenGen::UseTMP(int flag, const std::string& kennung, const std::string& name) {
     useTmp_ = flag;

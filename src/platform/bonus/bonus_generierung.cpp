@@ -228,7 +228,7 @@ TBonusGenTabelle& TBonusTabellenGen::NeueTabelle() {
     TBonusGenTabelle t;
     t.ProgrammId = prog_->Kennung;
     t.Programm = prog_->Name;
-    t.Datum = kis::date::DateOf(kis::date::Now());
+    t.Datum = kis::date::DateOf(heute_ != 0 ? heute_ : kis::date::Now());
     if (kind_ == 4) t.CouponTyp = prog_->Konto;
     if (kind_ == 3 && ORVParameter().GetCharValueByName("BONUAUAB", 'N') == 'J') t.Status = "A";
     neu_.push_back(std::move(t));
@@ -358,7 +358,7 @@ void TBonusTabellenGen::Insert(int flag) {
         Insert();
         return;
     }
-    auto db = kis::store::WorkFileConnection(kis::store::WorkFileName("BONUTMP."), false);
+    auto db = TempDb(false);
     db->Begin();
     try {
         for (const auto& t : neu_) {
@@ -375,7 +375,7 @@ void TBonusTabellenGen::Insert(int flag) {
 }
 
 void TBonusTabellenGen::TemporaerSchreiben(const TBonusGenTabelle& t) {
-    auto db = kis::store::WorkFileConnection(kis::store::WorkFileName("BONUTMP."), false);
+    auto db = TempDb(false);
     int32_t rnr = t.RNr, lnr = t.LNr, snr = t.SNr;
     if (!t.Fortsetzung()) {
         // New bonuses get a provisional reference (-1, n, 0); booking gives the real one.
@@ -453,7 +453,7 @@ void TBonusTabellenGen::OffenerBonusBerechnen(const TIntPair& kunde, TDateTime j
         p->Neu.push_back(it);
     }
 
-    auto db = kis::store::WorkFileConnection(kis::store::WorkFileName("BONUTMP."), false);
+    auto db = TempDb(false);
     db->Begin();
     try {
         for (const auto& p : perioden_) {

@@ -29,6 +29,9 @@
 
 struct TQEL_UMZR_Params;
 struct TBetaRegel;
+namespace kis::store {
+class Database;
+}
 
 // Booking type of computed bonuses.
 inline constexpr int kBuchungBonusBerechnet = 44;
@@ -117,6 +120,8 @@ public:
     void OffenerBonusBerechnen(const TIntPair& kunde, TDateTime jetzt);
     int Kind() const { return kind_; }
     const std::vector<TBonusGenTabelle>& Tabellen() const { return neu_; }
+    // The date new bonuses get (0: today). The demo generator dates its bonuses in its past.
+    void SetHeute(TDateTime heute) { heute_ = heute; }
 
     // --- booking -------------------------------------------------------------------------
     // Flag 1: KundeLaden reads the temporary bonuses of this programme; flag 0: none.
@@ -176,8 +181,13 @@ private:
     std::vector<TBonusGenItem> umzrItems_;
     std::vector<Periode> perioden_;
     TDateTime umzrAnker_ = 0;
+    TDateTime heute_ = 0;
 
     // Booking side.
     int useTmp_ = 0;
     std::string tmpKennung_, tmpName_;
+    // The temporary bonus file, held while this object lives: a run over all customers opens
+    // it once, not twice per customer. Null when the file does not exist.
+    std::shared_ptr<kis::store::Database> TempDb(bool nurWennVorhanden);
+    std::shared_ptr<kis::store::Database> tmpDb_;
 };

@@ -56,7 +56,7 @@ TBonusReferenz TQEL_BonusMani::BONUBucheManuell(const TQEL_ManuellerBonus& g) {
     Pruefe(g);
     const bool coupon = g.Art == 1;
     const TIntPair mandant = ORVProgramm().GetAktMandant();
-    const TDateTime heute = kis::date::DateOf(kis::date::Now());
+    const TDateTime heute = kis::date::DateOf(Heute != 0 ? Heute : kis::date::Now());
     const std::string konto = kis::match::Trim(g.Konto);
     const std::string programmId = coupon ? kProgrammIdRabattscheinManuell : kProgrammIdBonusManuell;
     const std::string programm = coupon ? kis::match::Trim(g.RabattscheinTyp)

@@ -39,4 +39,6 @@ public:
     // that does not exist, a bonus amount not above 0,00, a percent outside 0,01..99,99, a
     // negative minimum sales value); nothing is written then.
     TBonusReferenz BONUBucheManuell(const TQEL_ManuellerBonus& grant);
+    // The date a grant gets (0: today). The demo generator dates its grants in its past.
+    TDateTime Heute = 0;
 };
