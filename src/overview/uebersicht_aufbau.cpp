@@ -311,6 +311,10 @@ QWidget* TUebersichtFrm::BonusSeite() {
         b->setEnabled(false);  // the bonus functions come with their windows
     }
     connect(btnBONUBuchen, &QPushButton::clicked, this, [this] { BuchungfrdenselektiertenKunden1Click(); });
+    btnBONUVerwendet->setEnabled(true);
+    btnBONUStorno->setEnabled(true);
+    connect(btnBONUVerwendet, &QPushButton::clicked, this, [this] { btnBONUVerwendetClick(); });
+    connect(btnBONUStorno, &QPushButton::clicked, this, [this] { btnBONUStornoClick(); });
     lb->addStretch(1);
     pgcBearbeiten->addTab(tshBearbeiten, QStringLiteral("Bearbeiten"));
     pgcBearbeiten->setMaximumWidth(260);

@@ -39,6 +39,7 @@ class TGPSerBrief;
 namespace kis::store {
 class Tkisufile;
 }
+struct TIdent;
 
 enum class TFuellStatus { fsUnbekannt, fsLeer, fsFertig };
 
@@ -140,6 +141,15 @@ public:
     bool BuchungfrdenselektiertenKunden1Click();
     // Number of rows the overview grid has read so far.
     int GeleseneZeilen() const;
+    // Bonus page: mark the chosen bonus as used or cancel it (uebersicht_verwendung.cpp).
+    // BonusAusgewaehlt reads the reference of the tree's current bonus node and answers true
+    // only for a stored bonus that is still unused; otherwise it shows why (1030-1034).
+    bool BonusAusgewaehlt(TIdent& ident);
+    bool btnBONUVerwendetClick() { return BonusVerwendungBuchen(true); }
+    bool btnBONUStornoClick() { return BonusVerwendungBuchen(false); }
+    // Asks, books through the shared bonus window and rebuilds the bonus page; true when the
+    // bonus was changed.
+    bool BonusVerwendungBuchen(bool alsVerwendet);
 
     // Cards and labels (uebersicht_karten.cpp): print the listed customers per chosen layout
     // (false when cancelled or nothing was printed), and edit the layouts.
