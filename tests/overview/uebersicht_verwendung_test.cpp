@@ -68,7 +68,7 @@ private slots:
     void choosingABonusNode() {
         Umgebung u;
         QCOMPARE(u.frm.AktGepNr(), u.d.adler);
-        const auto vorher = kis::test::BonusOrteLesen(u.d.f);
+        const auto vorher = kis::test::AbbildLesen(u.d.f);
         struct Fall {
             QString knoten;  // empty: no node chosen
             int meldung;
@@ -94,7 +94,7 @@ private slots:
             QVERIFY(!u.frm.btnBONUVerwendetClick());
             QCOMPARE(u.presenter.boxen, std::vector<std::string>{"inform: " + Text(f.meldung)});
         }
-        QVERIFY(kis::test::BonusOrteLesen(u.d.f) == vorher);
+        QVERIFY(kis::test::AbbildLesen(u.d.f) == vorher);
     }
 
     // Mark 7-1-0 used and cancel 7-2-0 from the page's buttons; a "no" changes nothing; the
@@ -102,13 +102,13 @@ private slots:
     void markUsedAndCancelFromThePage() {
         Umgebung u;
         QVERIFY(u.frm.btnBONUVerwendet->isEnabled() && u.frm.btnBONUStorno->isEnabled());
-        const auto vorher = kis::test::BonusOrteLesen(u.d.f);
+        const auto vorher = kis::test::AbbildLesen(u.d.f);
 
         u.presenter.antwort = false;
         u.frm.tvBonus->setCurrentItem(Knoten(u.frm, QStringLiteral("[7-1-0]")));
         u.frm.btnBONUVerwendet->click();
         QCOMPARE(u.presenter.boxen, std::vector<std::string>{"ask: " + Text(1020)});
-        QVERIFY(kis::test::BonusOrteLesen(u.d.f) == vorher);
+        QVERIFY(kis::test::AbbildLesen(u.d.f) == vorher);
 
         u.presenter.antwort = true;
         u.presenter.boxen.clear();
@@ -123,7 +123,7 @@ private slots:
         QVERIFY(!Knoten(u.frm, QStringLiteral("[7-2-0]")));
         QCOMPARE(u.presenter.boxen, (std::vector<std::string>{"ask: " + Text(1020), "ask: " + Text(1021)}));
 
-        const auto diff = kis::test::Unterschiede(vorher, kis::test::BonusOrteLesen(u.d.f));
+        const auto diff = kis::test::Unterschiede(vorher, kis::test::AbbildLesen(u.d.f));
         QCOMPARE(diff.size(), size_t(3 + 3 + 2));  // used: open item, service row -/+; cancelled: 3 places; mark -/+
         QVERIFY(diff.count("-LST 1/10/2 BN:7-2-0 :0-0-0") && diff.count("+LST 1/10/2 :0-0-0 :0-0-0"));
         QVERIFY(!diff.count("-LST 1/10/1 BN:7-1-0 :0-0-0"));
@@ -139,10 +139,10 @@ private slots:
         Umgebung u;
         u.frm.tvBonus->setCurrentItem(Knoten(u.frm, QStringLiteral("[7-2-0]")));
         QVERIFY(Buche_BoniStornieren({TIdent{7, 2, 0}})[0].Ok());
-        const auto vorher = kis::test::BonusOrteLesen(u.d.f);
+        const auto vorher = kis::test::AbbildLesen(u.d.f);
         QVERIFY(!u.frm.btnBONUVerwendetClick());
         QCOMPARE(u.presenter.boxen, std::vector<std::string>{"inform: " + Text(1033)});
-        QVERIFY(kis::test::BonusOrteLesen(u.d.f) == vorher);
+        QVERIFY(kis::test::AbbildLesen(u.d.f) == vorher);
     }
 };
 

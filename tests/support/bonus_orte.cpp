@@ -37,7 +37,7 @@ void BonusInAllenOrten(SuiteFixture& fx, const BonusDaten& b, std::initializer_l
     }
 }
 
-BonusOrteAbbild BonusOrteLesen(SuiteFixture& fx) {
+BonusOrteAbbild AbbildLesen(SuiteFixture& fx) {
     static const std::pair<const char*, const char*> kAbfragen[] = {
         {"BONUS", "SELECT RNR || '-' || LNR || '-' || SNR || ' ' || KUNDE_L || ' ' || STATUS || ' ' || "
                   "PROGRAMMID || ' ' || ROUND(WERT * 100) || ' ' || TEXT FROM BONUS"},

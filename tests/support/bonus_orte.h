@@ -26,7 +26,7 @@ struct BonusOrteAbbild {
     std::map<std::string, std::set<std::string>> zeilen;
     friend bool operator==(const BonusOrteAbbild&, const BonusOrteAbbild&) = default;
 };
-BonusOrteAbbild BonusOrteLesen(SuiteFixture& fx);
+BonusOrteAbbild AbbildLesen(SuiteFixture& fx);
 // Rows of `vorher` missing in `nachher` ("-" + table + row) and new ones ("+"), sorted.
 std::set<std::string> Unterschiede(const BonusOrteAbbild& vorher, const BonusOrteAbbild& nachher);
 

@@ -12,7 +12,7 @@ namespace {
 
 using kis::test::BonusDaten;
 using kis::test::BonusInAllenOrten;
-using kis::test::BonusOrteLesen;
+using kis::test::AbbildLesen;
 using kis::test::Pos;
 using kis::test::SuiteFixture;
 using kis::test::Unterschiede;
@@ -77,7 +77,7 @@ protected:
 };
 
 TEST_F(BonusVerwendungTest, MarkingUsedRemovesTheOpenItemAndMarksTheServiceRecordOnly) {
-    const auto vorher = BonusOrteLesen(fx);
+    const auto vorher = AbbildLesen(fx);
     const auto r = Buche_BoniLoeschen({Id(7, 1), Id(7, 3)});
     ASSERT_EQ(r.size(), 2u);
     EXPECT_TRUE(BonusAktionAlleGebucht(r)) << BonusAktionFehlerText(r);
@@ -89,21 +89,21 @@ TEST_F(BonusVerwendungTest, MarkingUsedRemovesTheOpenItemAndMarksTheServiceRecor
     const std::string ref1 = buchungen[0].substr(0, 13), ref3 = buchungen[1].substr(0, 13);
     EXPECT_NE(ref1, ref3);
     // The bonus records and the sales marks stay: a used bonus keeps its sales settled.
-    EXPECT_EQ(Unterschiede(vorher, BonusOrteLesen(fx)),
+    EXPECT_EQ(Unterschiede(vorher, AbbildLesen(fx)),
               (Diff{"-OP BONUS 1 O 500.0 7-1-0", "-OP RSCHEIN 2 O 250.0 7-3-0", "-DIENST 7-1-0 O [] []",
                     "-DIENST 7-3-0 O [] []", "+DIENST 7-1-0 O [ZURUECKGEZ] [" + ref1 + "]",
                     "+DIENST 7-3-0 O [ZURUECKGEZ] [" + ref3 + "]"}));
 
     // Again (a second workstation with the same list), or cancelling a used bonus: nothing
     // changes and no booking is left behind.
-    const auto danach = BonusOrteLesen(fx);
+    const auto danach = AbbildLesen(fx);
     for (const auto& wieder : {Buche_BoniLoeschen({Id(7, 1), Id(7, 3)}), Buche_BoniStornieren({Id(7, 1)})}) {
         for (const auto& e : wieder) {
             EXPECT_EQ(e.Status, TBonusAktionStatus::SchonVerwendet);
             EXPECT_NE(e.Meldung.find("bereits verwendet"), std::string::npos) << e.Meldung;
         }
     }
-    EXPECT_EQ(BonusOrteLesen(fx), danach);
+    EXPECT_EQ(AbbildLesen(fx), danach);
     EXPECT_EQ(Buchungen43().size(), 2u);
 }
 
@@ -111,24 +111,24 @@ TEST_F(BonusVerwendungTest, MarkingUsedRemovesTheOpenItemAndMarksTheServiceRecor
 TEST_F(BonusVerwendungTest, CancellingReleasesExactlyItsMarksAndDeletesItsPlaces) {
     fx.Db().Exec("UPDATE LST SET BONUS2ART = 'BN', BONUS2_L = 7, BONUS2_R = 2, BONUS2_S = 0 WHERE RNR = 1 AND "
                  "LNR = 10 AND POSNR = 2");
-    const auto vorher = BonusOrteLesen(fx);
+    const auto vorher = AbbildLesen(fx);
     const auto r = Buche_BoniStornieren({Id(7, 2)});
     ASSERT_EQ(r.size(), 1u);
     EXPECT_TRUE(r[0].Ok()) << r[0].Meldung;
-    EXPECT_EQ(Unterschiede(vorher, BonusOrteLesen(fx)),
+    EXPECT_EQ(Unterschiede(vorher, AbbildLesen(fx)),
               (Diff{"-BONUS 7-2-0 1 A BONUSUMSA 400.0 ", "-OP BONUS 1 A 400.0 7-2-0", "-DIENST 7-2-0 A [] []",
                     "-LST 1/11/1 BN:7-2-0 :0-0-0", "+LST 1/11/1 :0-0-0 :0-0-0",
                     "-LST 1/10/2 BN:7-1-0 BN:7-2-0", "+LST 1/10/2 BN:7-1-0 :0-0-0"}));
     EXPECT_EQ(Buchungen43().size(), 1u);
 
     // Cancelled already (here or at another workstation): reported, nothing booked.
-    const auto danach = BonusOrteLesen(fx);
+    const auto danach = AbbildLesen(fx);
     const auto wieder = Buche_BoniStornieren({Id(7, 2)});
     EXPECT_EQ(wieder[0].Status, TBonusAktionStatus::NichtVorhanden);
     const auto verwendet = Buche_BoniLoeschen({Id(7, 2)});
     EXPECT_EQ(verwendet[0].Status, TBonusAktionStatus::NichtVorhanden);
     EXPECT_FALSE(BonusAktionFehlerText(verwendet).empty());
-    EXPECT_EQ(BonusOrteLesen(fx), danach);
+    EXPECT_EQ(AbbildLesen(fx), danach);
     EXPECT_EQ(Buchungen43().size(), 1u);
 }
 
@@ -141,7 +141,7 @@ TEST_F(BonusVerwendungTest, ABonusMissingOrDoubledInAPlaceIsLeftAlone) {
     fx.Db().Exec("DELETE FROM DIENST WHERE RNR = 7 AND LNR = 5");
     BonusInAllenOrten(fx, Bonus(6, a, 1.00, "O"));
     fx.OffenerPosten(a, "BONUS", "O", SuiteFixture::D(2026, 3, 5), 0, 1.00, 7, 6, 0);
-    const auto vorher = BonusOrteLesen(fx);
+    const auto vorher = AbbildLesen(fx);
     for (auto aktion : {&Buche_BoniLoeschen, &Buche_BoniStornieren}) {
         const auto r = aktion({Id(7, 4), Id(7, 5), Id(7, 6)});
         ASSERT_EQ(r.size(), 3u);
@@ -150,7 +150,7 @@ TEST_F(BonusVerwendungTest, ABonusMissingOrDoubledInAPlaceIsLeftAlone) {
         EXPECT_NE(r[1].Meldung.find("Dienstleistungssatz fehlt"), std::string::npos) << r[1].Meldung;
         EXPECT_NE(r[2].Meldung.find("mehrere offene Posten"), std::string::npos) << r[2].Meldung;
     }
-    EXPECT_EQ(BonusOrteLesen(fx), vorher);
+    EXPECT_EQ(AbbildLesen(fx), vorher);
     EXPECT_TRUE(Buchungen43().empty());
 
     const auto gemischt = Buche_BoniStornieren({Id(7, 4), Id(7, 1)});
@@ -158,19 +158,19 @@ TEST_F(BonusVerwendungTest, ABonusMissingOrDoubledInAPlaceIsLeftAlone) {
     EXPECT_TRUE(gemischt[1].Ok());
     EXPECT_FALSE(BonusAktionAlleGebucht(gemischt));
     EXPECT_EQ(BonusAktionFehlerText(gemischt), gemischt[0].Meldung);
-    EXPECT_EQ(Unterschiede(vorher, BonusOrteLesen(fx)).size(), 3u + 4u);  // 3 places, 2 marks before/after
+    EXPECT_EQ(Unterschiede(vorher, AbbildLesen(fx)).size(), 3u + 4u);  // 3 places, 2 marks before/after
 }
 
 // Inside another booking a bonus could not be rolled back on its own: nothing is done.
 TEST_F(BonusVerwendungTest, RefusedInsideAnotherBooking) {
-    const auto vorher = BonusOrteLesen(fx);
+    const auto vorher = AbbildLesen(fx);
     {
         kis::store::BookingScope aussen(99);
         const auto r = Buche_BoniStornieren({Id(7, 1)});
         EXPECT_EQ(r[0].Status, TBonusAktionStatus::Fehler);
         EXPECT_FALSE(r[0].Meldung.empty());
     }
-    EXPECT_EQ(BonusOrteLesen(fx), vorher);
+    EXPECT_EQ(AbbildLesen(fx), vorher);
 }
 
 }  // namespace
