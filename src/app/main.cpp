@@ -92,6 +92,7 @@ int main(int argc, char** argv) {
         fenster->bonusmaneing = std::make_unique<Tfrmbonusmaneing>();
         fenster->setmerkmal = std::make_unique<Tfrmsetmerkmal>();
         fenster->bonusFenster = std::make_unique<TBonusFenster>(*fenster->kundenInfo, *fenster->dm);
+        fenster->bonusalsverw->MenueVerbinden(*fenster->kundenInfo);
     } catch (const std::exception& e) {
         ORVProgramm().ShowException(e);
         exitCode = 1;

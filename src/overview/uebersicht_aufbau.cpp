@@ -315,6 +315,11 @@ QWidget* TUebersichtFrm::BonusSeite() {
     connect(btnBONUBuchen, &QPushButton::clicked, this, [this] { BuchungfrdenselektiertenKunden1Click(); });
     btnBONUManuell->setEnabled(true);
     connect(btnBONUManuell, &QPushButton::clicked, this, [this] { BONUBucheManuellClick(true); });
+
+    btnBONUVerwendet->setEnabled(true);
+    btnBONUStorno->setEnabled(true);
+    connect(btnBONUVerwendet, &QPushButton::clicked, this, [this] { btnBONUVerwendetClick(); });
+    connect(btnBONUStorno, &QPushButton::clicked, this, [this] { btnBONUStornoClick(); });
     lb->addStretch(1);
     pgcBearbeiten->addTab(tshBearbeiten, QStringLiteral("Bearbeiten"));
     pgcBearbeiten->setMaximumWidth(260);

@@ -44,6 +44,8 @@ class Tkisufile;
 class Tgpdochost;
 struct TDocPlatzhalter;
 
+struct TIdent;
+
 enum class TFuellStatus { fsUnbekannt, fsLeer, fsFertig };
 
 class TUebersichtFrm : public QDialog {
@@ -172,6 +174,16 @@ public:
                         const std::function<void(const TIntPair&, const std::string&)>& arbeit);
     // Reloads the grid and selects the given row again when it still exists.
     void GridNeuLadenZeile(int zeile);
+
+    // Bonus page: mark the chosen bonus as used or cancel it (uebersicht_verwendung.cpp).
+    // BonusAusgewaehlt reads the reference of the tree's current bonus node and answers true
+    // only for a stored bonus that is still unused; otherwise it shows why (1030-1034).
+    bool BonusAusgewaehlt(TIdent& ident);
+    bool btnBONUVerwendetClick() { return BonusVerwendungBuchen(true); }
+    bool btnBONUStornoClick() { return BonusVerwendungBuchen(false); }
+    // Asks, books through the shared bonus window and rebuilds the bonus page; true when the
+    // bonus was changed.
+    bool BonusVerwendungBuchen(bool alsVerwendet);
 
     // Cards and labels (uebersicht_karten.cpp): print the listed customers per chosen layout
     // (false when cancelled or nothing was printed), and edit the layouts.

@@ -190,8 +190,10 @@ void Database::CreateSchema() {
 void Database::Migrate() {
     const int version = SchemaVersion();
     if (version == kSuiteSchemaVersion) return;
-    // Version 0 -> 1 is the creation itself; later versions add their steps here, each
-    // inside the same transaction as the version bump.
+    // Version 0 -> 1 is the creation itself; 1 -> 2 adds the indexes of the sales positions'
+    // bonus marks. Creation is idempotent (tables and indexes "if not exists"), so it brings
+    // every older file up in one transaction with the version bump. Later versions whose
+    // steps are more than new tables or indexes add them here.
     CreateSchema();
 }
 

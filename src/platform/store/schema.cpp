@@ -86,7 +86,9 @@ std::vector<TableDef> MakeSuiteTables() {
                   I("FILIALE"), T("ARTIKELNR"), I("GROESSE"), S("VKKZ"), R("ISTVK"), R("SOLLVK"),
                   R("REDSOLLVK"), R("NACHLASS"), I("MENGE"), S("BONUS1ART"), T("BONUS1"),
                   S("BONUS2ART"), T("BONUS2")},
-                 {{"KEY", {"MANDANT", "RNR", "LNR", "POSNR"}, true}, {"DATUM", {"DATUM"}}}});
+                 // The marks are indexed: cancelling a bonus finds the positions it settled.
+                 {{"KEY", {"MANDANT", "RNR", "LNR", "POSNR"}, true}, {"DATUM", {"DATUM"}},
+                  {"BONUS1", {"BONUS1"}}, {"BONUS2", {"BONUS2"}}}});
     // Payment records of documents (kind "S" = paid out / cancelled).
     t.push_back({"ZM",
                  {P("MANDANT"), I("RNR"), I("LNR"), I("POSNR"), S("ZMKZ"), S("KONTO"),

@@ -40,7 +40,7 @@ struct TableDef {
 };
 
 // Version of the suite schema this program writes; files of a newer version are refused.
-constexpr int kSuiteSchemaVersion = 1;
+constexpr int kSuiteSchemaVersion = 2;
 // Marks a file as a KIS suite database / KIS work file (SQLite application_id).
 constexpr int kSuiteApplicationId = 0x4B495331;  // "KIS1"
 constexpr int kWorkApplicationId = 0x4B495357;   // "KISW"
