@@ -1,15 +1,15 @@
 // TMerovaQuery: the bonus generation that follows an evaluation run in bonus mode.
 #include <cmath>
 #include <exception>
+#include <set>
 #include <stdexcept>
+#include <utility>
 
 #include "engine/merova_query.h"
 #include "platform/bonus/beta_programm.h"
 #include "platform/bonus/bonus_generierung.h"
-#include "platform/bonus/bonus_marken.h"
 #include "platform/services/number_format.h"
 #include "platform/services/orv_info.h"
-#include "platform/services/orv_program.h"
 #include "platform/services/orv_utils.h"
 #include "platform/tables/bonus_typen.h"
 #include "platform/tables/phasen.h"
@@ -30,6 +30,7 @@ struct DetailZeile {
     TDateTime Datum = 0;
     TInt32Trio ArtikelNr;
     long double IstVk = 0;
+    bool Verrechnet = false;
 };
 
 }  // namespace
@@ -172,18 +173,25 @@ long double TMerovaQuery::ExecuteBO_BonusBerechnen(const TIntPair& kunde, bool p
         z.Datum = FKIVKFile->Feld("DATUM").AsDate();
         z.ArtikelNr = FKIVKFile->Feld("ARTIKELNR").AsTrio();
         z.IstVk = FKIVKFile->Feld("ISTVK").AsFloat();
+        z.Verrechnet = FKIVKFile->Feld("VERRECHNET").AsInt() != 0;
         zeilen.push_back(std::move(z));
     }
 
-    const TIntPair mandant = ORVProgramm().GetAktMandant();
+    // The marks come from the run that wrote the detail file just before; a position marked
+    // since then is caught when the bonus is booked, which checks every position again.
+    // Per receipt: a document with a settled position was bonified before (wholly or in part).
+    std::set<std::pair<int32_t, int32_t>> verrechneteBelege;
+    if (!proPosition)
+        for (const auto& p : zeilen)
+            if (p.Art == "A9" && p.Verrechnet) verrechneteBelege.insert({p.RNr, p.LNr});
+
     long double summe = 0;
     for (const auto& z : zeilen) {
         TBonusGenItem item;
         if (proPosition) {
             if (z.Art == "NR") continue;
             // A position settled for a bonus is never bonified again.
-            if (z.Art != "A7" && BONUMani_PositionVerrechnet(mandant, z.RNr, z.LNr, z.PosNr))
-                continue;
+            if (z.Art != "A7" && z.Verrechnet) continue;
             item.Art = z.Art == "A7" ? "GZ" : z.Art == "A8" ? "GL" : "  ";
             item.Nr1 = z.RNr;
             item.Nr2 = z.LNr;
@@ -191,13 +199,7 @@ long double TMerovaQuery::ExecuteBO_BonusBerechnen(const TIntPair& kunde, bool p
             item.ArtikelNr = z.ArtikelNr;
         } else {
             if (z.Art != "NR" || z.BelegLNr == 0) continue;
-            // A document with a settled position was bonified before (wholly or in part).
-            bool verrechnet = false;
-            for (const auto& p : zeilen)
-                if (p.Art == "A9" && p.RNr == z.RNr && p.LNr == z.LNr &&
-                    BONUMani_PositionVerrechnet(mandant, p.RNr, p.LNr, p.PosNr))
-                    verrechnet = true;
-            if (verrechnet) continue;
+            if (verrechneteBelege.count({z.RNr, z.LNr})) continue;
             if (IstOffenerVorgang(z.BelegArt)) {
                 item.Art = "AP";
                 item.Art2 = z.BelegArt.substr(0, 3);

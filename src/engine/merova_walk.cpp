@@ -115,6 +115,7 @@ void TMerovaQuery::ExecuteKI_Verkaeufe() {
             k.IstVk = double(pos.IstVk);
             k.SollVk = double(pos.SollVk);
             k.Menge = pos.Menge;
+            k.Verrechnet = pos.BonusVerrechnet();
             FPositionen.Ablegen(slot, k);
         }
     } catch (const std::exception& e) {
@@ -343,6 +344,7 @@ void TMerovaQuery::ExecuteKI_LST_Add(const TKompaktPosition& p) {
         pos.SollVk = s;
         pos.Menge = q;
         pos.VkKz = p.VkKz;
+        pos.Verrechnet = p.Verrechnet;
     } catch (const std::exception& e) {
         char key[64];
         std::snprintf(key, sizeof key, "%d-%d-%d", p.RNr, p.LNr, p.PosNr);

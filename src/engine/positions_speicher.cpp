@@ -11,7 +11,7 @@ constexpr size_t kBlockBits = 22;  // 4 MiB per block
 constexpr size_t kBlockSize = size_t(1) << kBlockBits;
 constexpr size_t kMaxRecord = 96;
 
-enum : uint8_t { kSel = 1, kIstRoh = 2, kSollRoh = 4, kDatumGleich = 8 };
+enum : uint8_t { kSel = 1, kIstRoh = 2, kSollRoh = 4, kDatumGleich = 8, kVerrechnet = 16 };
 
 uint8_t* PutVar(uint8_t* p, int64_t v) {
     uint64_t z = (uint64_t(v) << 1) ^ uint64_t(v >> 63);  // zigzag
@@ -119,7 +119,7 @@ void TPositionsSpeicher::Ablegen(uint32_t slot, const TKompaktPosition& p) {
     const bool sollRoh = !AlsCent(p.SollVk, c);
     const bool datumGleich = s.head != 0 && p.Datum == s.letztesDatum;
     *w++ = uint8_t((p.Selektiert ? kSel : 0) | (istRoh ? kIstRoh : 0) | (sollRoh ? kSollRoh : 0) |
-                   (datumGleich ? kDatumGleich : 0));
+                   (datumGleich ? kDatumGleich : 0) | (p.Verrechnet ? kVerrechnet : 0));
     *w++ = uint8_t(p.Art);
     const size_t vkLen = strnlen(p.VkKz, sizeof p.VkKz - 1);
     *w++ = uint8_t(vkLen);
@@ -171,6 +171,7 @@ void TPositionsSpeicher::Positionen(int32_t rnr, int32_t lnr,
         p.LNr = s.lnr;
         const uint8_t flags = *r++;
         p.Selektiert = flags & kSel;
+        p.Verrechnet = flags & kVerrechnet;
         p.Art = TPosArt(*r++);
         const uint8_t vkLen = *r++;
         std::memcpy(p.VkKz, r, vkLen);

@@ -30,6 +30,7 @@ struct TKompaktPosition {
     double IstVk = 0;
     double SollVk = 0;
     int32_t Menge = 0;
+    bool Verrechnet = false;  // carries a bonus mark: settled for a bonus
 };
 
 class TPositionsSpeicher {

@@ -114,6 +114,15 @@ void TBonusTabellenGen::BuchenEine(const TBonusGenTabelle& t) {
         snr = 0;
     }
 
+    // Document items look their positions up in this process's detail file: it is held open
+    // while this object lives instead of being opened again for every item.
+    if (!kivkDb_ && !OnItemBuchen)
+        for (const auto& it : t.Items)
+            if (!it.IstPosition()) {
+                kivkDb_ = kis::store::WorkFileConnection(kis::store::WorkFileName("KIVKFILE."), false);
+                break;
+            }
+
     // The positions first: one already settled stops the customer before anything is written.
     const TInt32Trio ref(rnr, lnr, snr);
     for (const auto& it : t.Items) {

@@ -190,4 +190,6 @@ private:
     // it once, not twice per customer. Null when the file does not exist.
     std::shared_ptr<kis::store::Database> TempDb(bool nurWennVorhanden);
     std::shared_ptr<kis::store::Database> tmpDb_;
+    // The run's detail file, held once a document item was booked.
+    std::shared_ptr<kis::store::Database> kivkDb_;
 };

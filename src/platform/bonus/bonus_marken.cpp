@@ -29,25 +29,26 @@ std::string PositionText(int32_t rnr, int32_t lnr, int32_t posNr) {
 
 void BONUMani_BonifiziereLST(const TIntPair& mandant, int32_t rnr, int32_t lnr, int32_t /*reserved*/,
                              int32_t ref1, int32_t ref2, int32_t ref3, int32_t posNr) {
+    // One guarded update marks a free position; only when it changes nothing is the position
+    // read to tell a missing one from a settled one.
+    Statement& u = SuiteDb().Cached(
+        "UPDATE LST SET BONUS1ART = 'BN', BONUS1_L = ?, BONUS1_R = ?, BONUS1_S = ? WHERE "
+        "MANDANT_L = ? AND MANDANT_R = ? AND RNR = ? AND LNR = ? AND POSNR = ? AND "
+        "TRIM(BONUS1ART) = '' AND TRIM(BONUS2ART) = ''");
+    u.Bind(1, ref1).Bind(2, ref2).Bind(3, ref3).Bind(4, mandant.Lnr).Bind(5, mandant.Rnr)
+        .Bind(6, rnr).Bind(7, lnr).Bind(8, posNr);
+    u.Run();
+    if (SuiteDb().Changes() == 1) return;
     Statement& s = SuiteDb().Cached(
-        "SELECT BONUS1ART, BONUS2ART FROM LST WHERE MANDANT_L = ? AND MANDANT_R = ? AND RNR = ? "
-        "AND LNR = ? AND POSNR = ?");
+        "SELECT 1 FROM LST WHERE MANDANT_L = ? AND MANDANT_R = ? AND RNR = ? AND LNR = ? AND POSNR = ?");
     s.Bind(1, mandant.Lnr).Bind(2, mandant.Rnr).Bind(3, rnr).Bind(4, lnr).Bind(5, posNr);
     const bool gefunden = s.Step();
-    const bool markiert = gefunden && (!Trim(s.ColumnText(0)).empty() || !Trim(s.ColumnText(1)).empty());
     s.Reset();
     if (!gefunden)
         throw std::runtime_error("Die Verkaufsposition " + PositionText(rnr, lnr, posNr) +
                                  " ist nicht vorhanden.");
-    if (markiert)
-        throw TBonusSchonVerrechnet("Die Verkaufsposition " + PositionText(rnr, lnr, posNr) +
-                                    " ist bereits für einen Bonus verrechnet.");
-    Statement& u = SuiteDb().Cached(
-        "UPDATE LST SET BONUS1ART = 'BN', BONUS1_L = ?, BONUS1_R = ?, BONUS1_S = ? WHERE "
-        "MANDANT_L = ? AND MANDANT_R = ? AND RNR = ? AND LNR = ? AND POSNR = ?");
-    u.Bind(1, ref1).Bind(2, ref2).Bind(3, ref3).Bind(4, mandant.Lnr).Bind(5, mandant.Rnr)
-        .Bind(6, rnr).Bind(7, lnr).Bind(8, posNr);
-    u.Run();
+    throw TBonusSchonVerrechnet("Die Verkaufsposition " + PositionText(rnr, lnr, posNr) +
+                                " ist bereits für einen Bonus verrechnet.");
 }
 
 int BONUMani_EntbonifiziereLST(int32_t ref1, int32_t ref2, int32_t ref3) {
@@ -63,16 +64,6 @@ int BONUMani_EntbonifiziereLST(int32_t ref1, int32_t ref2, int32_t ref3) {
         n += SuiteDb().Changes();
     }
     return n;
-}
-
-bool BONUMani_PositionVerrechnet(const TIntPair& mandant, int32_t rnr, int32_t lnr, int32_t posNr) {
-    Statement& s = SuiteDb().Cached(
-        "SELECT BONUS1ART, BONUS2ART FROM LST WHERE MANDANT_L = ? AND MANDANT_R = ? AND RNR = ? "
-        "AND LNR = ? AND POSNR = ?");
-    s.Bind(1, mandant.Lnr).Bind(2, mandant.Rnr).Bind(3, rnr).Bind(4, lnr).Bind(5, posNr);
-    const bool verrechnet = !s.Step() || !Trim(s.ColumnText(0)).empty() || !Trim(s.ColumnText(1)).empty();
-    s.Reset();
-    return verrechnet;
 }
 
 void BonusTabItemBuchen(const TIntPair& kunde, const TBonusGenItem& item, const TInt32Trio& ref) {

@@ -14,8 +14,6 @@ void BONUMani_BonifiziereLST(const TIntPair& mandant, int32_t rnr, int32_t lnr, 
                              int32_t ref1, int32_t ref2, int32_t ref3, int32_t posNr);
 // Releases every position marked by this bonus; returns how many marks were removed.
 int BONUMani_EntbonifiziereLST(int32_t ref1, int32_t ref2, int32_t ref3);
-// True when the position carries a mark (or does not exist: nothing there can be bonified).
-bool BONUMani_PositionVerrechnet(const TIntPair& mandant, int32_t rnr, int32_t lnr, int32_t posNr);
 
 // The item-booking callback without a window: a position item ("  ", "GL") marks its position;
 // a document item marks the selected positions ("A9") of its document in this process's

@@ -23,7 +23,7 @@ bool Null(long double v) { return v == 0 && !std::signbit(v); }
 const char* const kSpalten[kKivkFormen] = {
     // Position
     "KUNDE_L, KUNDE_R, ART, RNR, LNR, POSNR, DATUM, FILIALE, ARTIKELNR_L, ARTIKELNR_R, "
-    "ARTIKELNR_S, GROESSE, VKKZ, ISTVK, SOLLVK, MENGE",
+    "ARTIKELNR_S, GROESSE, VKKZ, ISTVK, SOLLVK, MENGE, VERRECHNET",
     // Beleg
     "KUNDE_L, KUNDE_R, ART, RNR, LNR, POSNR, BELEGART, BELEGLNR, BELEGRNR, ATKNR1, "
     "ATKNR2, DATUM, ISTVK, SOLLVK, MENGE, GESWERT, GESMENGE, ANZPOS",
@@ -31,9 +31,9 @@ const char* const kSpalten[kKivkFormen] = {
     "KUNDE_L, KUNDE_R, ART, RNR, LNR, POSNR, BELEGART, BELEGLNR, BELEGRNR, ATKNR1, "
     "ATKNR2, DATUM, FILIALE, ARTIKELNR_L, ARTIKELNR_R, ARTIKELNR_S, LIEFNAME, LIEFART, "
     "MERKMAL1, MERKMAL2, MERKMAL3, MERKMAL4, MERKMAL5, MERKMAL6, GROESSE, VKKZ, ISTVK, SOLLVK, "
-    "MENGE, GESWERT, GESMENGE, ANZPOS",
+    "MENGE, GESWERT, GESMENGE, ANZPOS, VERRECHNET",
 };
-constexpr int kAnzahl[kKivkFormen] = {17, 19, 33};
+constexpr int kAnzahl[kKivkFormen] = {18, 19, 34};
 
 }  // namespace
 
@@ -44,7 +44,7 @@ TKivkForm KivkForm(const TKivkSatz& s) {
     if (s.BelegArt.empty() && s.BelegLNr == 0 && s.BelegRNr == 0 && s.AtkNr1 == 0 &&
         s.AtkNr2 == 0 && Null(s.GesWert) && s.GesMenge == 0 && s.AnzPos == 0)
         return TKivkForm::Position;
-    if (s.Filiale == 0 && s.ArtikelNr.Lnr == 0 && s.ArtikelNr.Rnr == 0 && s.ArtikelNr.Snr == 0 &&
+    if (s.Filiale == 0 && !s.Verrechnet && s.ArtikelNr.Lnr == 0 && s.ArtikelNr.Rnr == 0 && s.ArtikelNr.Snr == 0 &&
         s.Groesse.empty() && s.VkKz.empty())
         return TKivkForm::Beleg;
     return TKivkForm::Voll;
@@ -101,5 +101,6 @@ int BindKivk(Statement& st, int i, const TKivkSatz& s, TKivkForm form) {
         st.Bind(i++, s.GesMenge);
         st.Bind(i++, s.AnzPos);
     }
+    if (form != TKivkForm::Beleg) st.Bind(i++, s.Verrechnet ? 1 : 0);
     return i;
 }

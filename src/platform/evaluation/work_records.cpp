@@ -20,4 +20,5 @@ void TKivkSatz::Clear() {
     GesWert = 0;
     GesMenge = 0;
     AnzPos = 0;
+    Verrechnet = false;
 }

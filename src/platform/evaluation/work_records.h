@@ -49,6 +49,9 @@ struct TKivkSatz {
     long double GesWert = 0;
     int32_t GesMenge = 0;
     int32_t AnzPos = 0;  // selected positions of a document while it is built
+    // A position settled for a bonus when the run read it; the generation that follows the
+    // run skips it without asking the sales list again.
+    bool Verrechnet = false;
 
     // Empties every field; strings keep their buffers, so a reused record costs no allocation.
     void Clear();

@@ -180,7 +180,7 @@ std::vector<TableDef> MakeWorkTables() {
                   I("FILIALE"), T("ARTIKELNR"), S("LIEFNAME"), S("LIEFART"), S("MERKMAL1"),
                   S("MERKMAL2"), S("MERKMAL3"), S("MERKMAL4"), S("MERKMAL5"), S("MERKMAL6"),
                   S("GROESSE"), S("VKKZ"), R("ISTVK"), R("SOLLVK"), I("MENGE"), R("GESWERT"),
-                  I("GESMENGE"), I("ANZPOS")},
+                  I("GESMENGE"), I("ANZPOS"), I("VERRECHNET")},
                  // One index only: every reader goes by customer, and a second index in
                  // document order would be updated at random places for every position written.
                  {{"KUNDE", {"KUNDE", "RNR", "LNR", "POSNR"}}}});
