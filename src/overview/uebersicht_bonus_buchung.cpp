@@ -6,6 +6,7 @@
 
 #include "app/dm.h"
 #include "overview/uebersicht_frm.h"
+#include "platform/bonus/bonus_buchungslauf.h"
 #include "platform/bonus/bonus_generierung.h"
 #include "platform/services/orv_info.h"
 #include "platform/services/orv_program.h"
@@ -19,17 +20,18 @@ bool TUebersichtFrm::BONUBuchenAlleClick() {
     bool ok = true;
     QStringList nichtGebucht;
     try {
-        TBonusTabellenGen tabellen;
-        tabellen.UseTMP(1, dm->BonusKennung.toStdString(), dm->BonusName.toStdString());
+        TBonusBuchungsLauf lauf(dm->BonusKennung.toStdString(), dm->BonusName.toStdString());
         // A stopped run leaves the rest unbooked, to be booked by a later run.
         ok = AlleKundenLauf(QStringLiteral("Buchung läuft ..."), 333,
                             [&](const TIntPair& kunde, const std::string& name) {
                                 std::string meldung;
-                                const TBuchErgebnis r = tabellen.BucheKunde(kunde, &meldung);
+                                const TBuchErgebnis r = lauf.BucheKunde(kunde, &meldung);
                                 if (r == TBuchErgebnis::SchonVerrechnet || r == TBuchErgebnis::Fehler)
                                     nichtGebucht << QString::fromStdString(name + " (" + kunde.ToString() +
                                                                            "): " + meldung);
                             });
+        // What was booked before a stop is committed too.
+        lauf.Abschliessen();
         if (!nichtGebucht.isEmpty()) ok = false;
     } catch (const std::exception& e) {
         Registrieren("BONUBuchenAlleClick", e);

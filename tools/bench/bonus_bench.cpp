@@ -13,6 +13,7 @@
 #include "engine/merova_query.h"
 #include "machine.h"
 #include "platform/bonus/beta_programm.h"
+#include "platform/bonus/bonus_buchungslauf.h"
 #include "platform/bonus/bonus_generierung.h"
 #include "platform/services/orv_program.h"
 #include "platform/store/booking.h"
@@ -109,11 +110,10 @@ int RunBonusChild(const BenchOptions& o) {
         const double c2 = CpuMs();
 
         // "Buchung für alle Kunden" without the window: the customers of the result file in
-        // key order, each booked in one booking of its own.
+        // key order, each booked in one booking of its own, in batches as the window books.
         int64_t kunden = 0, gebucht = 0, fehler = 0;
         {
-            TBonusTabellenGen tabellen;
-            tabellen.UseTMP(1, "BONUSUMSA", p->name);
+            TBonusBuchungsLauf lauf("BONUSUMSA", p->name);
             kis::store::Tkisufile kisu;
             kisu.SetFileNameRel(TMerovaQuery::KisuFileName());
             kisu.OpenOut();
@@ -125,7 +125,7 @@ int RunBonusChild(const BenchOptions& o) {
                 if (kunde.IsNull()) continue;
                 ++kunden;
                 std::string meldung;
-                switch (tabellen.BucheKunde(kunde, &meldung)) {
+                switch (lauf.BucheKunde(kunde, &meldung)) {
                     case TBonusTabellenGen::TBuchErgebnis::Gebucht: ++gebucht; break;
                     case TBonusTabellenGen::TBuchErgebnis::NichtsZuBuchen: break;
                     default:
@@ -133,6 +133,7 @@ int RunBonusChild(const BenchOptions& o) {
                 }
             }
             kisu.Close();
+            lauf.Abschliessen();
         }
         const auto t3 = Clock::now();
         const double c3 = CpuMs();

@@ -2,6 +2,7 @@
 // the four places, deleting bonuses.
 #include <cstdio>
 #include <filesystem>
+#include <optional>
 #include <set>
 
 #include "platform/bonus/beta_programm.h"
@@ -115,11 +116,14 @@ void TBonusTabellenGen::BuchenEine(const TBonusGenTabelle& t) {
     }
 
     // Document items look their positions up in this process's detail file: it is held open
-    // while this object lives instead of being opened again for every item.
-    if (!kivkDb_ && !OnItemBuchen)
+    // while this object lives, and the customer's documents are read once for all items.
+    std::optional<TKundenBelege> kundenBelege;
+    if (!OnItemBuchen)
         for (const auto& it : t.Items)
-            if (!it.IstPosition()) {
-                kivkDb_ = kis::store::WorkFileConnection(kis::store::WorkFileName("KIVKFILE."), false);
+            if (!it.IstPosition() && it.Art != "GZ") {
+                if (!kivkDb_)
+                    kivkDb_ = kis::store::WorkFileConnection(kis::store::WorkFileName("KIVKFILE."), false);
+                kundenBelege.emplace(kunde_);
                 break;
             }
 
@@ -129,7 +133,7 @@ void TBonusTabellenGen::BuchenEine(const TBonusGenTabelle& t) {
         if (OnItemBuchen)
             OnItemBuchen(kunde_, it, ref);
         else
-            BonusTabItemBuchen(kunde_, it, ref);
+            BonusTabItemBuchen(kunde_, it, ref, kundenBelege ? &*kundenBelege : nullptr);
     }
 
     std::string text;
@@ -253,15 +257,34 @@ void TBonusTabellenGen::Delete(int flag) {
 
 TBonusTabellenGen::TBuchErgebnis TBonusTabellenGen::BucheKunde(const TIntPair& kunde,
                                                                std::string* meldung) {
+    // The temporary bonus is removed after the commit; inside an enclosing booking that could
+    // still roll back, the bonus would be lost.
+    if (kis::store::ORVBuchung().Depth() > 0 || kis::store::ORVBuchung().InBatch()) {
+        if (meldung) *meldung = "Die Buchung eines Kunden darf nicht in einer anderen Buchung laufen.";
+        return TBuchErgebnis::Fehler;
+    }
+    bool entfernen = false;
+    const TBuchErgebnis r = Buchen(kunde, entfernen, meldung);
+    if (!entfernen) return r;
+    // The temporary file is another database: its entry goes after the booking. A crash in
+    // between is caught by the next attempt through the position marks.
     try {
-        // The temporary bonus is removed after the commit; inside an enclosing booking that
-        // could still roll back, the bonus would be lost.
-        if (kis::store::ORVBuchung().Depth() > 0)
-            throw std::logic_error("Die Buchung eines Kunden darf nicht in einer anderen Buchung laufen.");
+        Delete(1);
+    } catch (const std::exception& e) {
+        if (meldung) *meldung = e.what();
+        return TBuchErgebnis::Fehler;
+    }
+    return r;
+}
+
+TBonusTabellenGen::TBuchErgebnis TBonusTabellenGen::Buchen(const TIntPair& kunde, bool& tmpEntfernen,
+                                                           std::string* meldung) {
+    tmpEntfernen = false;
+    try {
         KundeLaden(kunde);
         if (!Buchen_Noetig()) {
             // Nothing worth booking: the temporary entries are dropped all the same.
-            if (!neu_.empty()) Delete(1);
+            tmpEntfernen = !neu_.empty();
             return TBuchErgebnis::NichtsZuBuchen;
         }
         try {
@@ -270,15 +293,31 @@ TBonusTabellenGen::TBuchErgebnis TBonusTabellenGen::BucheKunde(const TIntPair& k
             // Settled since the generation (another run, or this booking before a crash):
             // the temporary bonus is stale.
             if (meldung) *meldung = e.what();
-            Delete(1);
+            tmpEntfernen = true;
             return TBuchErgebnis::SchonVerrechnet;
         }
-        // The temporary file is another database: its entry goes after the booking. A crash in
-        // between is caught by the next attempt through the position marks above.
-        Delete(1);
+        tmpEntfernen = true;
         return TBuchErgebnis::Gebucht;
     } catch (const std::exception& e) {
         if (meldung) *meldung = e.what();
         return TBuchErgebnis::Fehler;
+    }
+}
+
+void TBonusTabellenGen::DeleteTMP(const std::vector<TIntPair>& kunden) {
+    if (kunden.empty()) return;
+    auto db = TempDb(true);
+    if (!db) return;
+    // The temporary file keeps no journal: one transaction only saves the per-statement sync.
+    db->Begin();
+    try {
+        for (const TIntPair& k : kunden) {
+            kunde_ = k;
+            Delete(1);
+        }
+        db->Commit();
+    } catch (...) {
+        db->Rollback();
+        throw;
     }
 }

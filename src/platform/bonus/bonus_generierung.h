@@ -145,6 +145,12 @@ public:
     // any other failure rolls back and keeps the temporary bonus. `meldung` gets the reason.
     // Must run outside any booking (it commits its own before removing the temporary one).
     TBuchErgebnis BucheKunde(const TIntPair& kunde, std::string* meldung = nullptr);
+    // BucheKunde without removing the temporary bonuses: `tmpEntfernen` tells whether they are
+    // to go once the booking is committed. For runs that commit several customers at once
+    // (TBonusBuchungsLauf); inside a booking batch the customer's booking is a savepoint.
+    TBuchErgebnis Buchen(const TIntPair& kunde, bool& tmpEntfernen, std::string* meldung);
+    // Removes the temporary bonuses (of the UseTMP programme) of these customers.
+    void DeleteTMP(const std::vector<TIntPair>& kunden);
 
     // Marks the items of a booked bonus; default: BonusTabItemBuchen of bonus_marken.h.
     TBonusItemBuchenEvent OnItemBuchen;

@@ -1,5 +1,6 @@
 #include "platform/bonus/bonus_marken.h"
 
+#include <optional>
 #include <stdexcept>
 #include <string>
 #include <vector>
@@ -66,7 +67,62 @@ int BONUMani_EntbonifiziereLST(int32_t ref1, int32_t ref2, int32_t ref3) {
     return n;
 }
 
+TKundenBelege::TKundenBelege(const TIntPair& kunde) : kunde_(kunde) {
+    auto db = kis::store::WorkFileConnection(kis::store::WorkFileName("KIVKFILE."), false);
+    // One read of the customer's documents and selected positions (the index is by customer,
+    // so asking per document would read all his rows each time).
+    Statement& d = db->Cached(
+        "SELECT ART, RNR, LNR, POSNR, BELEGART, BELEGLNR, BELEGRNR, ATKNR1, ATKNR2 FROM KIVKFILE "
+        "WHERE KUNDE_L = ? AND KUNDE_R = ? AND ART IN ('NR', 'A9') ORDER BY RNR, LNR, POSNR");
+    d.Bind(1, kunde.Lnr).Bind(2, kunde.Rnr);
+    try {
+        while (d.Step()) {
+            const int32_t rnr = int32_t(d.ColumnInt(1)), lnr = int32_t(d.ColumnInt(2));
+            if (d.ColumnTextView(0) == "A9") {
+                positionen_[{rnr, lnr}].push_back(int32_t(d.ColumnInt(3)));
+                continue;
+            }
+            Beleg b;
+            b.RNr = rnr;
+            b.LNr = lnr;
+            b.BelegArt = d.ColumnText(4);
+            b.BelegLNr = int32_t(d.ColumnInt(5));
+            b.BelegRNr = int32_t(d.ColumnInt(6));
+            b.Atk1 = int32_t(d.ColumnInt(7));
+            b.Atk2 = int32_t(d.ColumnInt(8));
+            belege_.push_back(std::move(b));
+        }
+    } catch (...) {
+        d.Reset();
+        throw;
+    }
+    d.Reset();
+}
+
+bool TKundenBelege::Finden(const TBonusGenItem& item, int32_t& rnr, int32_t& lnr,
+                           std::vector<int32_t>& positionen) const {
+    const std::string art = Trim(item.Art);
+    for (const Beleg& b : belege_) {
+        if (b.BelegLNr != item.Nr1 || b.BelegRNr != item.Nr2 || (b.RNr == 0 && b.LNr == 0)) continue;
+        const bool passt = art == "AP" ? b.BelegArt.substr(0, 3) == Trim(item.Art2) &&
+                                             b.Atk1 == item.Nr3 && b.Atk2 == item.Nr4
+                                       : b.BelegArt.substr(0, 2) == art;
+        if (!passt) continue;
+        rnr = b.RNr;
+        lnr = b.LNr;
+        const auto it = positionen_.find({rnr, lnr});
+        positionen = it == positionen_.end() ? std::vector<int32_t>() : it->second;
+        return true;
+    }
+    return false;
+}
+
 void BonusTabItemBuchen(const TIntPair& kunde, const TBonusGenItem& item, const TInt32Trio& ref) {
+    BonusTabItemBuchen(kunde, item, ref, nullptr);
+}
+
+void BonusTabItemBuchen(const TIntPair& kunde, const TBonusGenItem& item, const TInt32Trio& ref,
+                        const TKundenBelege* belege) {
     const TIntPair mandant = ORVProgramm().GetAktMandant();
     const std::string art = Trim(item.Art);
     if (art == "GZ") return;
@@ -78,36 +134,13 @@ void BonusTabItemBuchen(const TIntPair& kunde, const TBonusGenItem& item, const 
     }
     // A document: its row in the detail file gives the sales-list key, its "A9" rows the
     // positions that were selected.
-    auto db = kis::store::WorkFileConnection(kis::store::WorkFileName("KIVKFILE."), false);
-    Statement& d = db->Cached(
-        "SELECT RNR, LNR, BELEGART, ATKNR1, ATKNR2 FROM KIVKFILE WHERE KUNDE_L = ? AND KUNDE_R = ? "
-        "AND ART = 'NR' AND BELEGLNR = ? AND BELEGRNR = ?");
-    d.Bind(1, kunde.Lnr).Bind(2, kunde.Rnr).Bind(3, item.Nr1).Bind(4, item.Nr2);
-    bool gefunden = false;
+    std::optional<TKundenBelege> eigene;
+    if (!belege || belege->Kunde() != kunde) belege = &eigene.emplace(kunde);
     int32_t rnr = 0, lnr = 0;
-    while (!gefunden && d.Step()) {
-        const std::string belegArt = d.ColumnText(2);
-        const bool passt =
-            art == "AP" ? belegArt.substr(0, 3) == Trim(item.Art2) && d.ColumnInt(3) == item.Nr3 &&
-                              d.ColumnInt(4) == item.Nr4
-                        : belegArt.substr(0, 2) == art;
-        if (passt && !(d.ColumnInt(0) == 0 && d.ColumnInt(1) == 0)) {
-            gefunden = true;
-            rnr = int32_t(d.ColumnInt(0));
-            lnr = int32_t(d.ColumnInt(1));
-        }
-    }
-    d.Reset();
-    if (!gefunden)
+    std::vector<int32_t> positionen;
+    if (!belege->Finden(item, rnr, lnr, positionen))
         throw std::runtime_error("Der Beleg " + art + " " + std::to_string(item.Nr1) + "/" +
                                  std::to_string(item.Nr2) + " ist in der Auswertung nicht vorhanden.");
-    std::vector<int32_t> positionen;
-    Statement& p = db->Cached(
-        "SELECT POSNR FROM KIVKFILE WHERE KUNDE_L = ? AND KUNDE_R = ? AND ART = 'A9' AND RNR = ? "
-        "AND LNR = ? ORDER BY POSNR");
-    p.Bind(1, kunde.Lnr).Bind(2, kunde.Rnr).Bind(3, rnr).Bind(4, lnr);
-    while (p.Step()) positionen.push_back(int32_t(p.ColumnInt(0)));
-    p.Reset();
     if (positionen.empty()) return;
     kis::store::BookingScope buchung(kBuchungBonusBerechnet, kunde);
     for (int32_t pos : positionen)

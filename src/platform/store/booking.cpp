@@ -8,12 +8,21 @@
 
 namespace kis::store {
 
+namespace {
+constexpr int kCacheMegabytes = 2;        // a connection's usual page cache (SQLite's default)
+constexpr int kBatchCacheMegabytes = 32;  // during a booking batch
+}  // namespace
+
 void TORVBuchung::Begin(int bookingType, const TIntPair& key) {
     Database& db = SuiteDb();
     if (depth_ == 0) {
-        if (db.InTransaction())
-            throw StoreError("Eine Buchung kann nicht in einer offenen Transaktion beginnen.");
-        db.Begin();
+        if (batch_) {
+            db.Exec("SAVEPOINT buchung");
+        } else {
+            if (db.InTransaction())
+                throw StoreError("Eine Buchung kann nicht in einer offenen Transaktion beginnen.");
+            db.Begin();
+        }
         failed_ = false;
         try {
             Statement& next = db.Cached(
@@ -31,11 +40,64 @@ void TORVBuchung::Begin(int bookingType, const TIntPair& key) {
             journal.Bind(6, date::Now()).Bind(7, int64_t(::getpid()));
             journal.Run();
         } catch (...) {
-            db.Rollback();
+            RollbackOutermost();
             throw;
         }
     }
     ++depth_;
+}
+
+void TORVBuchung::RollbackOutermost() {
+    Database& db = SuiteDb();
+    if (!batch_) {
+        db.Rollback();
+        return;
+    }
+    // Only this booking goes; a savepoint that cannot be rolled back leaves the batch's state
+    // unknown, so the whole batch goes then.
+    try {
+        db.Exec("ROLLBACK TO buchung");
+        db.Exec("RELEASE buchung");
+    } catch (...) {
+        batch_ = false;
+        db.Rollback();
+        throw;
+    }
+}
+
+void TORVBuchung::BatchBegin() {
+    Database& db = SuiteDb();
+    if (batch_ || depth_ > 0 || db.InTransaction())
+        throw StoreError("Ein Buchungsstapel kann nur außerhalb jeder Buchung beginnen.");
+    // A batch dirties some thousand scattered pages; with the default cache of 2 MB they would
+    // be written to the log and read back before the commit. The larger cache lasts as long as
+    // the batch, so that evaluations and windows keep their small one.
+    db.SetCacheSize(kBatchCacheMegabytes);
+    db.Begin();
+    batch_ = true;
+}
+
+void TORVBuchung::BatchCommit(bool weiter) {
+    if (!batch_) throw StoreError("Kein Buchungsstapel offen.");
+    if (depth_ > 0) throw StoreError("Ein Buchungsstapel kann nicht in einer Buchung enden.");
+    Database& db = SuiteDb();
+    try {
+        db.Commit();
+    } catch (...) {
+        batch_ = false;
+        db.Rollback();
+        try {
+            db.SetCacheSize(kCacheMegabytes);
+        } catch (...) {
+            // Only the cache stays large; the failed commit is what the caller hears of.
+        }
+        throw;
+    }
+    batch_ = false;
+    if (weiter)
+        BatchBegin();
+    else
+        db.SetCacheSize(kCacheMegabytes);
 }
 
 void TORVBuchung::End(int) {
@@ -43,9 +105,13 @@ void TORVBuchung::End(int) {
     if (--depth_ > 0) return;
     Database& db = SuiteDb();
     if (failed_) {
-        db.Rollback();
         failed_ = false;
+        RollbackOutermost();
         throw StoreError("Die Buchung wurde wegen eines Fehlers vollständig zurückgenommen.");
+    }
+    if (batch_) {
+        db.Exec("RELEASE buchung");  // committed with the batch
+        return;
     }
     try {
         db.Commit();
@@ -60,7 +126,7 @@ void TORVBuchung::Abort() {
     failed_ = true;
     if (--depth_ == 0) {
         failed_ = false;
-        if (HasSuiteDb()) SuiteDb().Rollback();
+        if (HasSuiteDb()) RollbackOutermost();
     }
 }
 
@@ -87,6 +153,27 @@ BookingScope::~BookingScope() {
 void BookingScope::Commit() {
     done_ = true;
     ORVBuchung().End(0);
+}
+
+BookingBatch::BookingBatch() { ORVBuchung().BatchBegin(); }
+
+BookingBatch::~BookingBatch() {
+    // A batch whose commit failed is rolled back and ended already.
+    if (done_ || !ORVBuchung().InBatch()) return;
+    try {
+        ORVBuchung().BatchCommit(false);
+    } catch (const std::exception& e) {
+        ReportError("BookingBatch.Commit", e);
+    } catch (...) {
+        ReportError("BookingBatch.Commit", StoreError("Unbekannter Fehler beim Abschluss des Buchungsstapels."));
+    }
+}
+
+void BookingBatch::Commit() { ORVBuchung().BatchCommit(true); }
+
+void BookingBatch::End() {
+    done_ = true;
+    ORVBuchung().BatchCommit(false);
 }
 
 }  // namespace kis::store

@@ -171,10 +171,11 @@ void Database::CheckSuiteFile() {
     }
 }
 
-void Database::CreateSchema() {
+void Database::CreateSchema(const std::vector<std::string>& vorher) {
     const auto& tables = kind_ == DbKind::Suite ? SuiteTables() : WorkTables();
     Begin();
     try {
+        for (const auto& sql : vorher) Exec(sql);
         for (const auto& t : tables)
             for (const auto& sql : CreateStatements(t)) Exec(sql);
         const int appId = kind_ == DbKind::Suite ? kSuiteApplicationId : kWorkApplicationId;
@@ -191,10 +192,12 @@ void Database::Migrate() {
     const int version = SchemaVersion();
     if (version == kSuiteSchemaVersion) return;
     // Version 0 -> 1 is the creation itself; 1 -> 2 adds the indexes of the sales positions'
-    // bonus marks. Creation is idempotent (tables and indexes "if not exists"), so it brings
-    // every older file up in one transaction with the version bump. Later versions whose
-    // steps are more than new tables or indexes add them here.
-    CreateSchema();
+    // bonus marks; 2 -> 3 makes them partial (marked positions only), so the full ones of a
+    // version-2 file go first. Creation is idempotent (tables and indexes "if not exists"), so
+    // it brings every older file up in one transaction with the version bump.
+    std::vector<std::string> schritte;
+    if (version == 2) schritte = {"DROP INDEX IF EXISTS LST_BONUS1", "DROP INDEX IF EXISTS LST_BONUS2"};
+    CreateSchema(schritte);
 }
 
 Statement& Database::Cached(const std::string& sql) {

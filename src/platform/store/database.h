@@ -7,6 +7,7 @@
 #include <memory>
 #include <string>
 #include <unordered_map>
+#include <vector>
 
 #include "platform/store/statement.h"
 
@@ -69,7 +70,8 @@ private:
     Database(sqlite3* db, std::string path, DbKind kind);
     static sqlite3* OpenHandle(const std::string& path, int flags);
     void RegisterFunctions();
-    void CreateSchema();
+    // `vorher`: statements of a migration step, run first in the same transaction.
+    void CreateSchema(const std::vector<std::string>& vorher = {});
     void CheckSuiteFile();
     void Migrate();
 

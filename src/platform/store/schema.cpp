@@ -86,9 +86,12 @@ std::vector<TableDef> MakeSuiteTables() {
                   I("FILIALE"), T("ARTIKELNR"), I("GROESSE"), S("VKKZ"), R("ISTVK"), R("SOLLVK"),
                   R("REDSOLLVK"), R("NACHLASS"), I("MENGE"), S("BONUS1ART"), T("BONUS1"),
                   S("BONUS2ART"), T("BONUS2")},
-                 // The marks are indexed: cancelling a bonus finds the positions it settled.
+                 // The marks are indexed, marked positions only: cancelling a bonus finds the
+                 // positions it settled, and marking one adds an entry instead of moving it out
+                 // of millions of unmarked ones.
                  {{"KEY", {"MANDANT", "RNR", "LNR", "POSNR"}, true}, {"DATUM", {"DATUM"}},
-                  {"BONUS1", {"BONUS1"}}, {"BONUS2", {"BONUS2"}}}});
+                  {"BONUS1", {"BONUS1"}, false, "BONUS1ART = 'BN'"},
+                  {"BONUS2", {"BONUS2"}, false, "BONUS2ART = 'BN'"}}});
     // Payment records of documents (kind "S" = paid out / cancelled).
     t.push_back({"ZM",
                  {P("MANDANT"), I("RNR"), I("LNR"), I("POSNR"), S("ZMKZ"), S("KONTO"),
@@ -262,7 +265,7 @@ std::vector<std::string> CreateStatements(const TableDef& table) {
         }
         out.push_back(std::string("CREATE ") + (idx.unique ? "UNIQUE " : "") +
                       "INDEX IF NOT EXISTS " + table.name + "_" + idx.name + " ON " +
-                      table.name + " (" + cols + ")");
+                      table.name + " (" + cols + ")" + (idx.where.empty() ? "" : " WHERE " + idx.where));
     }
     return out;
 }

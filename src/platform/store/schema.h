@@ -28,6 +28,8 @@ struct IndexDef {
     std::string name;                 // also the key-field name used to select it
     std::vector<std::string> fields;  // field names, in key order
     bool unique = false;
+    // Condition of a partial index (SQL over the table's columns); empty: every row.
+    std::string where;
 };
 
 struct TableDef {
@@ -40,7 +42,7 @@ struct TableDef {
 };
 
 // Version of the suite schema this program writes; files of a newer version are refused.
-constexpr int kSuiteSchemaVersion = 2;
+constexpr int kSuiteSchemaVersion = 3;
 // Marks a file as a KIS suite database / KIS work file (SQLite application_id).
 constexpr int kSuiteApplicationId = 0x4B495331;  // "KIS1"
 constexpr int kWorkApplicationId = 0x4B495357;   // "KISW"
