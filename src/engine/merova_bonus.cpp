@@ -158,22 +158,38 @@ long double TMerovaQuery::ExecuteBO_BonusBerechnen(const TIntPair& kunde, bool p
     FKIVKFile->ClearKeysAndFilters();
     FKIVKFile->SelectIndex("KUNDE");
     FKIVKFile->Feld("KUNDE").SetKeyWertAndFilter(kunde);
+    // Only the columns the items need are read; the fields are looked up once per customer.
+    FKIVKFile->SetUsedField({"ART", "RNR", "LNR", "POSNR", "BELEGART", "BELEGLNR", "BELEGRNR",
+                             "ATKNR1", "ATKNR2", "DATUM", "ARTIKELNR", "ISTVK", "VERRECHNET"});
+    auto& fArt = FKIVKFile->Feld("ART");
+    auto& fRNr = FKIVKFile->Feld("RNR");
+    auto& fLNr = FKIVKFile->Feld("LNR");
+    auto& fPosNr = FKIVKFile->Feld("POSNR");
+    auto& fBelegArt = FKIVKFile->Feld("BELEGART");
+    auto& fBelegLNr = FKIVKFile->Feld("BELEGLNR");
+    auto& fBelegRNr = FKIVKFile->Feld("BELEGRNR");
+    auto& fAtk1 = FKIVKFile->Feld("ATKNR1");
+    auto& fAtk2 = FKIVKFile->Feld("ATKNR2");
+    auto& fDatum = FKIVKFile->Feld("DATUM");
+    auto& fArtikel = FKIVKFile->Feld("ARTIKELNR");
+    auto& fIstVk = FKIVKFile->Feld("ISTVK");
+    auto& fVerrechnet = FKIVKFile->Feld("VERRECHNET");
     for (bool ok = FKIVKFile->Get_ge(); ok; ok = FKIVKFile->Next()) {
         DetailZeile z;
-        z.Art = FKIVKFile->Feld("ART").AsString();
+        z.Art = fArt.AsString();
         if (z.Art != "NR" && z.Art != "A7" && z.Art != "A8" && z.Art != "A9") continue;
-        z.RNr = FKIVKFile->Feld("RNR").AsInt();
-        z.LNr = FKIVKFile->Feld("LNR").AsInt();
-        z.PosNr = FKIVKFile->Feld("POSNR").AsInt();
-        z.BelegArt = FKIVKFile->Feld("BELEGART").AsString();
-        z.BelegLNr = FKIVKFile->Feld("BELEGLNR").AsInt();
-        z.BelegRNr = FKIVKFile->Feld("BELEGRNR").AsInt();
-        z.Atk1 = FKIVKFile->Feld("ATKNR1").AsInt();
-        z.Atk2 = FKIVKFile->Feld("ATKNR2").AsInt();
-        z.Datum = FKIVKFile->Feld("DATUM").AsDate();
-        z.ArtikelNr = FKIVKFile->Feld("ARTIKELNR").AsTrio();
-        z.IstVk = FKIVKFile->Feld("ISTVK").AsFloat();
-        z.Verrechnet = FKIVKFile->Feld("VERRECHNET").AsInt() != 0;
+        z.RNr = fRNr.AsInt();
+        z.LNr = fLNr.AsInt();
+        z.PosNr = fPosNr.AsInt();
+        z.BelegArt = fBelegArt.AsString();
+        z.BelegLNr = fBelegLNr.AsInt();
+        z.BelegRNr = fBelegRNr.AsInt();
+        z.Atk1 = fAtk1.AsInt();
+        z.Atk2 = fAtk2.AsInt();
+        z.Datum = fDatum.AsDate();
+        z.ArtikelNr = fArtikel.AsTrio();
+        z.IstVk = fIstVk.AsFloat();
+        z.Verrechnet = fVerrechnet.AsInt() != 0;
         zeilen.push_back(std::move(z));
     }
 

@@ -3,7 +3,7 @@
 #include <cmath>
 
 #include "engine_fixture.h"
-#include "platform/bonus/beta_programm.h"
+#include "support/bonus_programme.h"
 #include "platform/bonus/bonus_generierung.h"
 #include "platform/bonus/bonus_marken.h"
 #include "platform/bonus/bonus_tabellen.h"
@@ -34,26 +34,12 @@ struct BonusZeile {
 class BonusGenTest : public EngineTest {
 protected:
     void Regel(const std::string& name, const std::string& wertArt, std::vector<std::string> zeilen) {
-        TBetaSatz r;
-        r.Typ = "GRUNDTAB";
-        r.Name = name;
-        r.WertArt = wertArt;
-        r.Laenge = int(zeilen.size());
-        r.Inhalt = std::move(zeilen);
-        TBetaStore::Speichern(r, nullptr);
+        BonusRegel(name, wertArt, std::move(zeilen));
     }
     void Programm(const std::string& typ, const std::string& name, const std::string& basis,
                   const std::string& storno, std::vector<std::string> inhalt, int laenge = -1,
                   const std::string& konto = "") {
-        TBetaSatz p;
-        p.Typ = typ;
-        p.Name = name;
-        p.Basis = basis;
-        p.Storno = storno;
-        p.Laenge = laenge;
-        p.Konto = konto;
-        p.Inhalt = std::move(inhalt);
-        TBetaStore::Speichern(p, nullptr);
+        BonusProgramm(typ, name, basis, storno, std::move(inhalt), laenge, konto);
     }
     // Evaluation and generation under one programme.
     bool Generieren(const std::string& typ, const std::string& name) {

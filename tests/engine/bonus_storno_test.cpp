@@ -3,7 +3,7 @@
 #include <cmath>
 
 #include "engine_fixture.h"
-#include "platform/bonus/beta_programm.h"
+#include "support/bonus_programme.h"
 #include "platform/bonus/bonus_generierung.h"
 #include "platform/bonus/bonus_verwendung.h"
 #include "platform/services/orv_program.h"
@@ -17,20 +17,8 @@ protected:
     // 10 % per receipt: receipt 1/10 (20,00 + 30,00) gives 5,00, receipt 1/11 (40,00) 4,00.
     void SetUp() override {
         ORVProgramm().SetRId(7);
-        TBetaSatz r;
-        r.Typ = "GRUNDTAB";
-        r.Name = "Zehn";
-        r.WertArt = "P";
-        r.Laenge = 1;
-        r.Inhalt = {"9999999,99=10,00"};
-        TBetaStore::Speichern(r, nullptr);
-        TBetaSatz p;
-        p.Typ = "BONUSUMSA";
-        p.Name = "Bon";
-        p.Basis = "1";
-        p.Storno = "0";
-        p.Inhalt = {"Zehn"};
-        TBetaStore::Speichern(p, nullptr);
+        RegelZehnProzent();
+        BonusProgramm("BONUSUMSA", "Bon", "1", "0", {"Zehn"});
         kunde = fx.Kunde(1, "Albrecht");
         fx.Beleg(kunde, 1, 10, fx.D(2026, 3, 2), {Preis(20), Preis(30)});
         fx.Beleg(kunde, 1, 11, fx.D(2026, 3, 3), {Preis(40)});

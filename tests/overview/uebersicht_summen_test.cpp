@@ -8,7 +8,7 @@
 #include "app/dm.h"
 #include "overview/op_summen.h"
 #include "overview/uebersicht_frm.h"
-#include "platform/bonus/beta_programm.h"
+#include "support/bonus_programme.h"
 #include "platform/bonus/bonus_tabellen.h"
 #include "platform/services/message_presenter.h"
 #include "platform/services/orv_info.h"
@@ -48,21 +48,8 @@ struct BonusLauf {
     BonusLauf() {
         ORVProgramm().SetRId(7);
         ORVInfo().SetPresenter(&presenter);
-        TBetaSatz regel;
-        regel.Typ = "GRUNDTAB";
-        regel.Name = "Zehn";
-        regel.WertArt = "P";
-        regel.Laenge = 1;
-        regel.Inhalt = {"9999999,99=10,00"};
-        TBetaStore::Speichern(regel, nullptr);
-        TBetaSatz programm;
-        programm.Typ = "BONUSUMSA";
-        programm.Name = "Umsatz";
-        programm.Basis = "0";
-        programm.Storno = "0";
-        programm.Laenge = -1;
-        programm.Inhalt = {"Zehn"};
-        TBetaStore::Speichern(programm, nullptr);
+        kis::test::RegelZehnProzent();
+        kis::test::BonusProgramm("BONUSUMSA", "Umsatz", "0", "0", {"Zehn"});
 
         adler = f.Kunde(1, "Adler");
         bauer = f.Kunde(2, "Bauer");

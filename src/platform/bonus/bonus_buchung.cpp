@@ -31,7 +31,12 @@ std::shared_ptr<kis::store::Database> TBonusTabellenGen::TempDb(bool nurWennVorh
         tmpDb_.reset();
         return nullptr;
     }
-    if (!tmpDb_) tmpDb_ = kis::store::WorkFileConnection(name, false);
+    if (!tmpDb_) {
+        tmpDb_ = kis::store::WorkFileConnection(name, false);
+        // Work files keep no journal, so a rollback there is undefined; a customer's
+        // temporary bonuses are rolled back whole, so this file keeps its journal in memory.
+        tmpDb_->Exec("PRAGMA journal_mode=MEMORY");
+    }
     return tmpDb_;
 }
 

@@ -5,7 +5,9 @@
 #include "platform/store/booking.h"
 #include "platform/store/store_error.h"
 
-TBonusBuchungsLauf::TBonusBuchungsLauf(const std::string& kennung, const std::string& name) {
+TBonusBuchungsLauf::TBonusBuchungsLauf(const std::string& kennung, const std::string& name,
+                                       int kundenJeStapel)
+    : kundenJeStapel_(kundenJeStapel < 1 ? 1 : kundenJeStapel) {
     tabellen_.UseTMP(1, kennung, name);
 }
 
@@ -29,7 +31,7 @@ TBonusBuchungsLauf::TBuchErgebnis TBonusBuchungsLauf::BucheKunde(const TIntPair&
     bool entfernen = false;
     const TBuchErgebnis r = tabellen_.Buchen(kunde, entfernen, meldung);
     if (entfernen) tmpEntfernen_.push_back(kunde);
-    if (++imStapel_ >= kKundenJeStapel) StapelSchreiben(true);
+    if (++imStapel_ >= kundenJeStapel_) StapelSchreiben(true);
     return r;
 }
 

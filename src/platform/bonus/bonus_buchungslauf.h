@@ -22,9 +22,10 @@ public:
 
     // Customers per commit: large enough to share the pages every booking touches (journal,
     // bonus numbers, the mark index), small enough that a batch commits within a second.
-    static constexpr int kKundenJeStapel = 250;
+    static constexpr int kKundenJeStapel = 1000;
 
-    TBonusBuchungsLauf(const std::string& kennung, const std::string& name);
+    TBonusBuchungsLauf(const std::string& kennung, const std::string& name,
+                       int kundenJeStapel = kKundenJeStapel);
     // Ends the run like Abschliessen; a failure there goes to the error log.
     ~TBonusBuchungsLauf();
     TBonusBuchungsLauf(const TBonusBuchungsLauf&) = delete;
@@ -35,6 +36,8 @@ public:
     // Commits the open batch and removes its customers' temporary bonuses. Throws when the
     // commit fails: the batch's customers are not booked then and keep their temporary bonuses.
     void Abschliessen();
+    // The bonus tables the run books with (to set their item-booking callback).
+    TBonusTabellenGen& Tabellen() { return tabellen_; }
 
 private:
     void StapelSchreiben(bool weiter);
@@ -42,5 +45,6 @@ private:
     TBonusTabellenGen tabellen_;
     std::unique_ptr<kis::store::BookingBatch> stapel_;
     std::vector<TIntPair> tmpEntfernen_;  // customers of the open batch whose temporaries go
+    int kundenJeStapel_;
     int imStapel_ = 0;
 };

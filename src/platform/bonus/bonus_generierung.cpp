@@ -1,6 +1,7 @@
 #include "platform/bonus/bonus_generierung.h"
 
 #include <algorithm>
+#include <charconv>
 #include <cmath>
 #include <cstdio>
 #include <cstdlib>
@@ -15,6 +16,7 @@
 #include "platform/services/orv_parameter.h"
 #include "platform/services/orv_program.h"
 #include "platform/store/database.h"
+#include "platform/store/store_error.h"
 #include "platform/store/work_files.h"
 #include "platform/tables/bonus_typen.h"
 
@@ -30,12 +32,23 @@ std::string Trim(std::string s) {
     return s.substr(a);
 }
 
-std::string CentText(int64_t cent) {
-    char buf[32];
-    std::snprintf(buf, sizeof buf, "%s%lld.%02lld", cent < 0 ? "-" : "",
-                  static_cast<long long>(std::llabs(cent) / 100),
-                  static_cast<long long>(std::llabs(cent) % 100));
-    return buf;
+// Appends a whole number right-aligned in `breite` characters, as "%*d" writes it.
+void ZahlAnhaengen(std::string& out, int64_t v, size_t breite = 0) {
+    char buf[24];
+    const auto r = std::to_chars(buf, buf + sizeof buf, v);
+    const size_t n = size_t(r.ptr - buf);
+    if (breite > n) out.append(breite - n, ' ');
+    out.append(buf, n);
+}
+
+// Appends cents as "-12.05".
+void CentAnhaengen(std::string& out, int64_t cent) {
+    if (cent < 0) out += '-';
+    const int64_t betrag = std::llabs(cent);
+    ZahlAnhaengen(out, betrag / 100);
+    out += '.';
+    out += char('0' + betrag % 100 / 10);
+    out += char('0' + betrag % 10);
 }
 
 std::vector<std::string> Teile(const std::string& text, char sep) {
@@ -75,17 +88,36 @@ bool TBonusGenItem::IstPosition() const {
 }
 
 std::string TBonusGenItem::AlsTextZeile() const {
-    char kopf[64];
-    std::string art = Art.substr(0, 2);
-    art.resize(2, ' ');
-    std::snprintf(kopf, sizeof kopf, "%s%4d%9d", art.c_str(), Nr1, Nr2);
-    char datum[40];
-    std::snprintf(datum, sizeof datum, "%.6f", double(Datum));
-    const int64_t wertCent = kis::services::RoundHalfEven(Wert * 100);
-    std::string art2 = Art2.substr(0, std::min<size_t>(3, Art2.size()));
-    return std::string(kopf) + ";" + datum + ";" + CentText(wertCent) + ";" + CentText(BonusCent) +
-           ";" + std::to_string(PosNr) + ";" + ArtikelNr.ToString() + ";" + art2 + ";" +
-           std::to_string(Nr3) + ";" + std::to_string(Nr4);
+    // Written for every item of every bonus: appended in place rather than formatted.
+    std::string z;
+    z.reserve(96);
+    z.append(Art, 0, 2);
+    z.resize(2, ' ');
+    ZahlAnhaengen(z, Nr1, 4);
+    ZahlAnhaengen(z, Nr2, 9);
+    z += ';';
+    char datum[48];
+    const auto r = std::to_chars(datum, datum + sizeof datum, double(Datum), std::chars_format::fixed, 6);
+    z.append(datum, size_t(r.ptr - datum));
+    z += ';';
+    CentAnhaengen(z, kis::services::RoundHalfEven(Wert * 100));
+    z += ';';
+    CentAnhaengen(z, BonusCent);
+    z += ';';
+    ZahlAnhaengen(z, PosNr);
+    z += ';';
+    ZahlAnhaengen(z, ArtikelNr.Lnr);
+    z += '-';
+    ZahlAnhaengen(z, ArtikelNr.Rnr);
+    z += '-';
+    ZahlAnhaengen(z, ArtikelNr.Snr);
+    z += ';';
+    z.append(Art2, 0, 3);
+    z += ';';
+    ZahlAnhaengen(z, Nr3);
+    z += ';';
+    ZahlAnhaengen(z, Nr4);
+    return z;
 }
 
 bool TBonusGenItem::AusTextZeile(const std::string& zeile, TBonusGenItem& out) {
@@ -123,6 +155,7 @@ struct TBonusTabellenGen::Programm {
     int Laenge = 0;
     std::vector<TBetaRegel> Regeln;  // pass: one per entry; others: one
     TQEL_UMZR_Params Umzr;
+    bool CouponAbgeschlossen = false;  // coupons are stored closed (parameter "BONUAUAB")
 };
 
 // A period of the period premium: what is stored for it and what this run adds.
@@ -136,7 +169,15 @@ struct TBonusTabellenGen::Periode {
 };
 
 TBonusTabellenGen::TBonusTabellenGen(int mode) : mode_(mode) {}
-TBonusTabellenGen::~TBonusTabellenGen() = default;
+TBonusTabellenGen::~TBonusTabellenGen() {
+    // Every customer written is whole (a savepoint each); a run that did not close the tables
+    // keeps them.
+    try {
+        TemporaerFestschreiben();
+    } catch (const std::exception& e) {
+        kis::store::ReportError("TBonusTabellenGen.Close", e);
+    }
+}
 
 void TBonusTabellenGen::Clear() {
     kunde_ = {};
@@ -152,6 +193,20 @@ void TBonusTabellenGen::Clear() {
 void TBonusTabellenGen::Open() { ++openCount_; }
 void TBonusTabellenGen::Close() {
     if (openCount_ > 0) --openCount_;
+    if (openCount_ == 0) TemporaerFestschreiben();
+}
+
+void TBonusTabellenGen::TemporaerFestschreiben() {
+    if (!tmpTransaktion_) return;
+    tmpTransaktion_ = false;
+    tmpKunden_ = 0;
+    auto db = TempDb(false);
+    try {
+        db->Commit();
+    } catch (...) {
+        db->Rollback();
+        throw;
+    }
 }
 
 void TBonusTabellenGen::ProgrammLesen(const std::string& kennung, const std::string& name) {
@@ -194,6 +249,7 @@ void TBonusTabellenGen::ProgrammLesen(const std::string& kennung, const std::str
                                      "\", die nicht gespeichert ist.");
         p->Regeln.push_back(std::move(regel));
     }
+    p->CouponAbgeschlossen = p->Kind == 3 && ORVParameter().GetCharValueByName("BONUAUAB", 'N') == 'J';
     prog_ = std::move(p);
 }
 
@@ -230,7 +286,7 @@ TBonusGenTabelle& TBonusTabellenGen::NeueTabelle() {
     t.Programm = prog_->Name;
     t.Datum = kis::date::DateOf(heute_ != 0 ? heute_ : kis::date::Now());
     if (kind_ == 4) t.CouponTyp = prog_->Konto;
-    if (kind_ == 3 && ORVParameter().GetCharValueByName("BONUAUAB", 'N') == 'J') t.Status = "A";
+    if (kind_ == 3 && prog_->CouponAbgeschlossen) t.Status = "A";
     neu_.push_back(std::move(t));
     return neu_.back();
 }
@@ -359,7 +415,15 @@ void TBonusTabellenGen::Insert(int flag) {
         return;
     }
     auto db = TempDb(false);
-    db->Begin();
+    // Between Open and Close (a generation run) the customers share transactions of the
+    // temporary file, committed every kTmpKundenJeCommit customers and at Close, each customer
+    // a savepoint of its own; otherwise each customer is its own transaction.
+    const bool imLauf = openCount_ > 0;
+    if (imLauf && !tmpTransaktion_) {
+        db->Begin();
+        tmpTransaktion_ = true;
+    }
+    db->Exec(imLauf ? "SAVEPOINT kunde" : "BEGIN");
     try {
         for (const auto& t : neu_) {
             // A pass stores whatever received entries, even at 0,00; the rest only when worth
@@ -367,11 +431,17 @@ void TBonusTabellenGen::Insert(int flag) {
             if (t.BonusCent == 0 && !(kind_ == 2 && t.Eintraege)) continue;
             TemporaerSchreiben(t);
         }
-        db->Commit();
+        db->Exec(imLauf ? "RELEASE kunde" : "COMMIT");
     } catch (...) {
-        db->Rollback();
+        if (imLauf) {
+            db->Exec("ROLLBACK TO kunde");
+            db->Exec("RELEASE kunde");
+        } else {
+            db->Rollback();
+        }
         throw;
     }
+    if (imLauf && ++tmpKunden_ >= kTmpKundenJeCommit) TemporaerFestschreiben();
 }
 
 void TBonusTabellenGen::TemporaerSchreiben(const TBonusGenTabelle& t) {

@@ -169,6 +169,7 @@ private:
     TBonusGenTabelle& NeueTabelle();
     int64_t Regel(size_t index, int64_t wertCent) const;
     void TemporaerSchreiben(const TBonusGenTabelle& t);
+    void TemporaerFestschreiben();  // commits the run's open transaction of the temporary file
     void BuchenEine(const TBonusGenTabelle& t);
 
     int mode_ = 0;
@@ -196,6 +197,9 @@ private:
     // it once, not twice per customer. Null when the file does not exist.
     std::shared_ptr<kis::store::Database> TempDb(bool nurWennVorhanden);
     std::shared_ptr<kis::store::Database> tmpDb_;
+    static constexpr int kTmpKundenJeCommit = 500;
+    bool tmpTransaktion_ = false;  // a generation run's transaction of the temporary file is open
+    int tmpKunden_ = 0;            // customers written in it
     // The run's detail file, held once a document item was booked.
     std::shared_ptr<kis::store::Database> kivkDb_;
 };

@@ -4,6 +4,7 @@
 #include <cmath>
 
 #include "platform/bonus/beta_programm.h"
+#include "support/bonus_programme.h"
 #include "platform/bonus/bonus_generierung.h"
 #include "platform/services/orv_program.h"
 #include "platform/store/work_files.h"
@@ -31,7 +32,7 @@ TEST(BonusGenItem, TextLineRoundTrip) {
     a.Nr3 = 4;
     a.Nr4 = 5;
     const std::string z = a.AlsTextZeile();
-    EXPECT_EQ(z.substr(0, 15), "AP  12   345678");
+    EXPECT_EQ(z, "AP  12   345678;46000.500000;-19.99;-2.00;0;1-2-3;AUF;4;5");
     TBonusGenItem b;
     ASSERT_TRUE(TBonusGenItem::AusTextZeile(z, b));
     EXPECT_EQ(b.Art, "AP");
@@ -51,6 +52,8 @@ TEST(BonusGenItem, TextLineRoundTrip) {
     pos.Nr2 = 10;
     pos.PosNr = 3;
     pos.Wert = 0.05L;
+    pos.BonusCent = -5;
+    EXPECT_EQ(pos.AlsTextZeile(), "     1       10;0.000000;0.05;-0.05;3;0-0-0;;0;0");
     ASSERT_TRUE(TBonusGenItem::AusTextZeile(pos.AlsTextZeile(), b));
     EXPECT_TRUE(b.IstPosition());
     EXPECT_EQ(b.PosNr, 3);
@@ -62,20 +65,10 @@ class PeriodeTest : public ::testing::Test {
 protected:
     void SetUp() override {
         ORVProgramm().SetRId(3);
-        TBetaSatz r;
-        r.Typ = "GRUNDTAB";
-        r.Name = "Zehn";
-        r.WertArt = "P";
-        r.Laenge = 1;
-        r.Inhalt = {"9999999,99=10,00"};
-        TBetaStore::Speichern(r, nullptr);
-        TBetaSatz p;
-        p.Typ = "BONUSUMZR";
-        p.Name = "Woche";
-        p.Basis = "0";
-        p.Inhalt = {"ZEITRAUM=1", "EINHEIT=2", "UMSATZGRENZE=0,00", "REGEL=Zehn", "BERECHNUNG=1",
-                    "STORNO=1", "GUTSCHEINE=1"};
-        TBetaStore::Speichern(p, nullptr);
+        kis::test::RegelZehnProzent();
+        kis::test::BonusProgramm("BONUSUMZR", "Woche", "0", "",
+                                 {"ZEITRAUM=1", "EINHEIT=2", "UMSATZGRENZE=0,00", "REGEL=Zehn",
+                                  "BERECHNUNG=1", "STORNO=1", "GUTSCHEINE=1"});
         kunde = fx.Kunde(1, "Albrecht");
         Pos p1, p2, p3, p4;
         p1.ist = 10, p2.ist = 20, p3.ist = 30, p4.ist = 10;

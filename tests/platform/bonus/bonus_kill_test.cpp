@@ -8,7 +8,8 @@
 #include <filesystem>
 #include <random>
 
-#include "platform/bonus/beta_programm.h"
+#include "support/bonus_programme.h"
+#include "platform/bonus/bonus_buchungslauf.h"
 #include "platform/bonus/bonus_generierung.h"
 #include "platform/bonus/bonus_marken.h"
 #include "platform/services/orv_program.h"
@@ -21,6 +22,7 @@ using kis::test::Pos;
 using kis::test::SuiteFixture;
 
 constexpr int kKunden = 40;
+constexpr int kStapel = 7;  // customers per batch in the batch runs
 
 class BonusKillTest : public ::testing::Test {
 protected:
@@ -34,7 +36,7 @@ protected:
     // Books every customer in a child process that is killed after `ms` milliseconds. The
     // child works on a copy of the run's temporary file, as a restarted workstation would
     // after a crash: its removals never reach the original.
-    void GetoeteteBuchung(int ms) {
+    void GetoeteteBuchung(int ms, bool stapel) {
         const std::filesystem::path dir(kis::store::WorkDir());
         const std::string original = kis::store::WorkFileName("BONUTMP.");
         const pid_t pid = ::fork();
@@ -45,14 +47,22 @@ protected:
                 std::filesystem::copy_file(dir / original,
                                            dir / kis::store::WorkFileName("BONUTMP."),
                                            std::filesystem::copy_options::overwrite_existing);
-                TBonusTabellenGen t;
-                t.UseTMP(1, "BONUSUMSA", "Umsatz");
-                t.OnItemBuchen = [](const TIntPair& k, const TBonusGenItem& item,
-                                    const TInt32Trio& ref) {
+                const auto langsam = [](const TIntPair& k, const TBonusGenItem& item,
+                                        const TInt32Trio& ref) {
                     ::usleep(3000);
                     BonusTabItemBuchen(k, item, ref);
                 };
-                for (int i = 1; i <= kKunden; ++i) t.BucheKunde(TIntPair(i, 0));
+                if (stapel) {
+                    TBonusBuchungsLauf lauf("BONUSUMSA", "Umsatz", kStapel);
+                    lauf.Tabellen().OnItemBuchen = langsam;
+                    for (int i = 1; i <= kKunden; ++i) lauf.BucheKunde(TIntPair(i, 0));
+                    lauf.Abschliessen();
+                } else {
+                    TBonusTabellenGen t;
+                    t.UseTMP(1, "BONUSUMSA", "Umsatz");
+                    t.OnItemBuchen = langsam;
+                    for (int i = 1; i <= kKunden; ++i) t.BucheKunde(TIntPair(i, 0));
+                }
             } catch (...) {
                 ::_exit(1);
             }
@@ -86,71 +96,66 @@ protected:
                   2 * boni);
         EXPECT_EQ(Zahl("SELECT COUNT(*) FROM LST WHERE BONUS1ART = 'BN'"), 2 * boni);
     }
+    // Random kill points while every customer is booked (in batches or one by one), then a
+    // rerun that books the rest without paying anyone twice.
+    void KillenUndNachbuchen(bool stapel) {
+        ORVProgramm().SetRId(2);
+        kis::test::RegelZehnProzent();
+        kis::test::BonusProgramm("BONUSUMSA", "Umsatz", "0", "0", {"Zehn"});
+        kis::store::WorkFileConnection(kis::store::WorkFileName("BONUTMP."), true);
+
+        TBonusTabellenGen gen;
+        for (int i = 1; i <= kKunden; ++i) {
+            const TIntPair k = fx.Kunde(i, "Kunde " + std::to_string(i));
+            Pos a, b;
+            a.ist = 10;
+            b.ist = 20;
+            fx.Beleg(k, 1, 100 + i, SuiteFixture::D(2026, 3, 2), {a, b});
+            gen.New(k, "BONUSUMSA", "Umsatz");
+            gen.VorhandeneKundenDatenLaden();
+            for (int pos = 1; pos <= 2; ++pos) {
+                TBonusGenItem it;
+                it.Art = "  ";
+                it.Nr1 = 1;
+                it.Nr2 = 100 + i;
+                it.PosNr = pos;
+                it.Wert = pos * 10;
+                it.Datum = SuiteFixture::D(2026, 3, 2);
+                gen.AddItem(it);
+            }
+            gen.Insert(1);
+        }
+
+        // Random kill points; later rounds wait longer so that a busy machine still books some.
+        std::mt19937 zufall(42);
+        for (int runde = 0; runde < 5 || (runde < 10 && Zahl("SELECT COUNT(*) FROM BONUS") == 0); ++runde) {
+            GetoeteteBuchung(int(zufall() % 60) + 5 + 15 * runde, stapel);
+            PruefeStimmig();
+        }
+        const int64_t vorher = Zahl("SELECT COUNT(*) FROM BONUS");
+        EXPECT_GT(vorher, 0);        // the killed runs booked some customers ...
+        EXPECT_LT(vorher, kKunden);  // ... and were killed before the end
+
+        TBonusBuchungsLauf lauf("BONUSUMSA", "Umsatz", kStapel);
+        int gebucht = 0, schon = 0;
+        for (int i = 1; i <= kKunden; ++i) {
+            const auto e = lauf.BucheKunde(TIntPair(i, 0));
+            gebucht += e == TBonusTabellenGen::TBuchErgebnis::Gebucht;
+            schon += e == TBonusTabellenGen::TBuchErgebnis::SchonVerrechnet;
+        }
+        lauf.Abschliessen();
+        EXPECT_EQ(gebucht, kKunden - vorher);
+        EXPECT_EQ(schon, vorher);
+        EXPECT_EQ(Zahl("SELECT COUNT(*) FROM BONUS"), kKunden);
+        PruefeStimmig();
+    }
     SuiteFixture fx{true};
 };
 
-TEST_F(BonusKillTest, KilledBookingsLeaveWholeCustomersAndTheRerunCompletes) {
-    ORVProgramm().SetRId(2);
-    TBetaSatz r;
-    r.Typ = "GRUNDTAB";
-    r.Name = "Zehn";
-    r.WertArt = "P";
-    r.Laenge = 1;
-    r.Inhalt = {"9999999,99=10,00"};
-    TBetaStore::Speichern(r, nullptr);
-    TBetaSatz p;
-    p.Typ = "BONUSUMSA";
-    p.Name = "Umsatz";
-    p.Basis = "0";
-    p.Storno = "0";
-    p.Inhalt = {"Zehn"};
-    TBetaStore::Speichern(p, nullptr);
-    kis::store::WorkFileConnection(kis::store::WorkFileName("BONUTMP."), true);
+TEST_F(BonusKillTest, KilledBookingsLeaveWholeCustomersAndTheRerunCompletes) { KillenUndNachbuchen(false); }
 
-    TBonusTabellenGen gen;
-    for (int i = 1; i <= kKunden; ++i) {
-        const TIntPair k = fx.Kunde(i, "Kunde " + std::to_string(i));
-        Pos a, b;
-        a.ist = 10;
-        b.ist = 20;
-        fx.Beleg(k, 1, 100 + i, SuiteFixture::D(2026, 3, 2), {a, b});
-        gen.New(k, "BONUSUMSA", "Umsatz");
-        gen.VorhandeneKundenDatenLaden();
-        for (int pos = 1; pos <= 2; ++pos) {
-            TBonusGenItem it;
-            it.Art = "  ";
-            it.Nr1 = 1;
-            it.Nr2 = 100 + i;
-            it.PosNr = pos;
-            it.Wert = pos * 10;
-            it.Datum = SuiteFixture::D(2026, 3, 2);
-            gen.AddItem(it);
-        }
-        gen.Insert(1);
-    }
-
-    // Random kill points; later rounds wait longer so that a busy machine still books some.
-    std::mt19937 zufall(42);
-    for (int runde = 0; runde < 5 || (runde < 10 && Zahl("SELECT COUNT(*) FROM BONUS") == 0); ++runde) {
-        GetoeteteBuchung(int(zufall() % 60) + 5 + 15 * runde);
-        PruefeStimmig();
-    }
-    const int64_t vorher = Zahl("SELECT COUNT(*) FROM BONUS");
-    EXPECT_GT(vorher, 0);        // the killed runs booked some customers ...
-    EXPECT_LT(vorher, kKunden);  // ... and were killed before the end
-
-    TBonusTabellenGen t;
-    t.UseTMP(1, "BONUSUMSA", "Umsatz");
-    int gebucht = 0, schon = 0;
-    for (int i = 1; i <= kKunden; ++i) {
-        const auto e = t.BucheKunde(TIntPair(i, 0));
-        gebucht += e == TBonusTabellenGen::TBuchErgebnis::Gebucht;
-        schon += e == TBonusTabellenGen::TBuchErgebnis::SchonVerrechnet;
-    }
-    EXPECT_EQ(gebucht, kKunden - vorher);
-    EXPECT_EQ(schon, vorher);
-    EXPECT_EQ(Zahl("SELECT COUNT(*) FROM BONUS"), kKunden);
-    PruefeStimmig();
-}
+// Several customers per transaction: a kill loses the open batch whole, never a part of one
+// customer, and the customers of committed batches are not booked again.
+TEST_F(BonusKillTest, KilledBatchesLeaveWholeCustomersAndTheRerunCompletes) { KillenUndNachbuchen(true); }
 
 }  // namespace
