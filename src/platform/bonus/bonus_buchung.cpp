@@ -134,11 +134,25 @@ void TBonusTabellenGen::BuchenEine(const TBonusGenTabelle& t) {
 
     // The positions first: one already settled stops the customer before anything is written.
     const TInt32Trio ref(rnr, lnr, snr);
-    for (const auto& it : t.Items) {
-        if (OnItemBuchen)
-            OnItemBuchen(kunde_, it, ref);
+    const auto& items = t.Items;
+    for (size_t i = 0; i < items.size();) {
+        if (OnItemBuchen) {
+            OnItemBuchen(kunde_, items[i], ref);
+            ++i;
+            continue;
+        }
+        // Consecutive positions of one document are marked with one statement.
+        size_t j = i + 1;
+        if (items[i].IstPosition())
+            while (j < items.size() && items[j].IstPosition() && items[j].Nr1 == items[i].Nr1 &&
+                   items[j].Nr2 == items[i].Nr2 && items[j].PosNr == items[j - 1].PosNr + 1)
+                ++j;
+        if (j - i > 1)
+            BonusTabPositionenBuchen(kunde_, items[i].Nr1, items[i].Nr2, items[i].PosNr,
+                                     items[j - 1].PosNr, ref);
         else
-            BonusTabItemBuchen(kunde_, it, ref, kundenBelege ? &*kundenBelege : nullptr);
+            BonusTabItemBuchen(kunde_, items[i], ref, kundenBelege ? &*kundenBelege : nullptr);
+        i = j;
     }
 
     std::string text;
@@ -313,7 +327,7 @@ void TBonusTabellenGen::DeleteTMP(const std::vector<TIntPair>& kunden) {
     if (kunden.empty()) return;
     auto db = TempDb(true);
     if (!db) return;
-    // The temporary file keeps no journal: one transaction only saves the per-statement sync.
+    // One transaction for all of them rather than one per statement.
     db->Begin();
     try {
         for (const TIntPair& k : kunden) {

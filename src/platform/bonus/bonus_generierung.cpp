@@ -423,7 +423,10 @@ void TBonusTabellenGen::Insert(int flag) {
         db->Begin();
         tmpTransaktion_ = true;
     }
-    db->Exec(imLauf ? "SAVEPOINT kunde" : "BEGIN");
+    if (imLauf)
+        db->Exec("SAVEPOINT kunde");
+    else
+        db->Begin();
     try {
         for (const auto& t : neu_) {
             // A pass stores whatever received entries, even at 0,00; the rest only when worth
@@ -431,7 +434,10 @@ void TBonusTabellenGen::Insert(int flag) {
             if (t.BonusCent == 0 && !(kind_ == 2 && t.Eintraege)) continue;
             TemporaerSchreiben(t);
         }
-        db->Exec(imLauf ? "RELEASE kunde" : "COMMIT");
+        if (imLauf)
+            db->Exec("RELEASE kunde");
+        else
+            db->Commit();
     } catch (...) {
         if (imLauf) {
             db->Exec("ROLLBACK TO kunde");

@@ -52,6 +52,48 @@ void BONUMani_BonifiziereLST(const TIntPair& mandant, int32_t rnr, int32_t lnr, 
                                 " ist bereits für einen Bonus verrechnet.");
 }
 
+void BONUMani_BonifiziereLSTBereich(const TIntPair& mandant, int32_t rnr, int32_t lnr,
+                                    int32_t posVon, int32_t posBis, const TInt32Trio& ref) {
+    // The key is unique, so the range holds exactly these position numbers: one update marks
+    // them all when each exists and is free.
+    Statement& u = SuiteDb().Cached(
+        "UPDATE LST SET BONUS1ART = 'BN', BONUS1_L = ?, BONUS1_R = ?, BONUS1_S = ? WHERE "
+        "MANDANT_L = ? AND MANDANT_R = ? AND RNR = ? AND LNR = ? AND POSNR BETWEEN ? AND ? AND "
+        "TRIM(BONUS1ART) = '' AND TRIM(BONUS2ART) = ''");
+    u.Bind(1, ref.Lnr).Bind(2, ref.Rnr).Bind(3, ref.Snr).Bind(4, mandant.Lnr).Bind(5, mandant.Rnr)
+        .Bind(6, rnr).Bind(7, lnr).Bind(8, posVon).Bind(9, posBis);
+    u.Run();
+    if (SuiteDb().Changes() == int64_t(posBis) - posVon + 1) return;
+    // Not all of them: find the first that is missing or settled to say which (the marks set
+    // just now count as free here, so the message names the real culprit).
+    Statement& s = SuiteDb().Cached(
+        "SELECT POSNR, BONUS1ART, BONUS1_L, BONUS1_R, BONUS1_S, BONUS2ART FROM LST WHERE "
+        "MANDANT_L = ? AND MANDANT_R = ? AND RNR = ? AND LNR = ? AND POSNR BETWEEN ? AND ? "
+        "ORDER BY POSNR");
+    s.Bind(1, mandant.Lnr).Bind(2, mandant.Rnr).Bind(3, rnr).Bind(4, lnr).Bind(5, posVon).Bind(6, posBis);
+    int32_t erwartet = posVon;
+    int32_t fehlt = -1, verrechnet = -1;
+    while (s.Step() && fehlt < 0 && verrechnet < 0) {
+        const int32_t pos = int32_t(s.ColumnInt(0));
+        if (pos != erwartet) {
+            fehlt = erwartet;
+            break;
+        }
+        const bool eigene = Trim(s.ColumnText(1)) == "BN" && s.ColumnInt(2) == ref.Lnr &&
+                            s.ColumnInt(3) == ref.Rnr && s.ColumnInt(4) == ref.Snr &&
+                            Trim(s.ColumnText(5)).empty();
+        if (!eigene) verrechnet = pos;
+        ++erwartet;
+    }
+    s.Reset();
+    if (fehlt < 0 && verrechnet < 0) fehlt = erwartet;
+    if (fehlt >= 0)
+        throw std::runtime_error("Die Verkaufsposition " + PositionText(rnr, lnr, fehlt) +
+                                 " ist nicht vorhanden.");
+    throw TBonusSchonVerrechnet("Die Verkaufsposition " + PositionText(rnr, lnr, verrechnet) +
+                                " ist bereits für einen Bonus verrechnet.");
+}
+
 int BONUMani_EntbonifiziereLST(int32_t ref1, int32_t ref2, int32_t ref3) {
     int n = 0;
     for (const char* sql :
@@ -119,6 +161,13 @@ bool TKundenBelege::Finden(const TBonusGenItem& item, int32_t& rnr, int32_t& lnr
 
 void BonusTabItemBuchen(const TIntPair& kunde, const TBonusGenItem& item, const TInt32Trio& ref) {
     BonusTabItemBuchen(kunde, item, ref, nullptr);
+}
+
+void BonusTabPositionenBuchen(const TIntPair& kunde, int32_t rnr, int32_t lnr, int32_t posVon,
+                              int32_t posBis, const TInt32Trio& ref) {
+    kis::store::BookingScope buchung(kBuchungBonusBerechnet, kunde);
+    BONUMani_BonifiziereLSTBereich(ORVProgramm().GetAktMandant(), rnr, lnr, posVon, posBis, ref);
+    buchung.Commit();
 }
 
 void BonusTabItemBuchen(const TIntPair& kunde, const TBonusGenItem& item, const TInt32Trio& ref,

@@ -16,6 +16,11 @@
 // not exist. `reserved` is kept for the call's shape and ignored.
 void BONUMani_BonifiziereLST(const TIntPair& mandant, int32_t rnr, int32_t lnr, int32_t reserved,
                              int32_t ref1, int32_t ref2, int32_t ref3, int32_t posNr);
+// Marks the positions posVon..posBis of one document, all of which must exist and be free;
+// throws as BONUMani_BonifiziereLST names the first that is not (nothing stays marked then:
+// the caller's booking rolls back).
+void BONUMani_BonifiziereLSTBereich(const TIntPair& mandant, int32_t rnr, int32_t lnr,
+                                    int32_t posVon, int32_t posBis, const TInt32Trio& ref);
 // Releases every position marked by this bonus; returns how many marks were removed.
 int BONUMani_EntbonifiziereLST(int32_t ref1, int32_t ref2, int32_t ref3);
 
@@ -45,6 +50,10 @@ private:
     std::vector<Beleg> belege_;
     std::map<std::pair<int32_t, int32_t>, std::vector<int32_t>> positionen_;
 };
+
+// The item-booking callback for position items posVon..posBis of one document at once.
+void BonusTabPositionenBuchen(const TIntPair& kunde, int32_t rnr, int32_t lnr, int32_t posVon,
+                              int32_t posBis, const TInt32Trio& ref);
 
 // As above, with the customer's documents already read (nullptr: read for this item).
 void BonusTabItemBuchen(const TIntPair& kunde, const TBonusGenItem& item, const TInt32Trio& ref,

@@ -110,7 +110,12 @@ void TORVBuchung::End(int) {
         throw StoreError("Die Buchung wurde wegen eines Fehlers vollständig zurückgenommen.");
     }
     if (batch_) {
-        db.Exec("RELEASE buchung");  // committed with the batch
+        try {
+            db.Exec("RELEASE buchung");  // committed with the batch
+        } catch (...) {
+            RollbackOutermost();
+            throw;
+        }
         return;
     }
     try {
