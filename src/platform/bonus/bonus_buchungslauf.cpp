@@ -27,11 +27,13 @@ TBonusBuchungsLauf::TBuchErgebnis TBonusBuchungsLauf::BucheKunde(const TIntPair&
             return TBuchErgebnis::Fehler;
         }
         stapel_ = std::make_unique<kis::store::BookingBatch>();
+        stapelBeginn_ = std::chrono::steady_clock::now();
     }
     bool entfernen = false;
     const TBuchErgebnis r = tabellen_.Buchen(kunde, entfernen, meldung);
     if (entfernen) tmpEntfernen_.push_back(kunde);
-    if (++imStapel_ >= kundenJeStapel_) StapelSchreiben(true);
+    if (++imStapel_ >= kundenJeStapel_ || std::chrono::steady_clock::now() - stapelBeginn_ >= kStapelDauer)
+        StapelSchreiben(true);
     return r;
 }
 
@@ -52,7 +54,10 @@ void TBonusBuchungsLauf::StapelSchreiben(bool weiter) {
         stapel_.reset();
         throw;
     }
-    if (!weiter) stapel_.reset();
+    if (weiter)
+        stapelBeginn_ = std::chrono::steady_clock::now();
+    else
+        stapel_.reset();
     std::vector<TIntPair> kunden;
     kunden.swap(tmpEntfernen_);
     tabellen_.DeleteTMP(kunden);

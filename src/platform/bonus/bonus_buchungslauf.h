@@ -5,6 +5,7 @@
 // loses whole customers only. The temporary bonuses of the batch's customers are removed after
 // its commit, so a crash in between leaves them to the next run, which finds the positions
 // marked and drops them (see TBonusTabellenGen::BucheKunde).
+#include <chrono>
 #include <memory>
 #include <string>
 #include <vector>
@@ -20,9 +21,11 @@ class TBonusBuchungsLauf {
 public:
     using TBuchErgebnis = TBonusTabellenGen::TBuchErgebnis;
 
-    // Customers per commit: large enough to share the pages every booking touches (journal,
-    // bonus numbers, the mark index), small enough that a batch commits within a second.
-    static constexpr int kKundenJeStapel = 1000;
+    // A batch commits after this many customers or this long, whichever comes first: large
+    // enough to share the pages every booking touches (journal, bonus numbers, the mark index),
+    // short enough that other workstations waiting to book (5 s at most) are not refused.
+    static constexpr int kKundenJeStapel = 5000;
+    static constexpr std::chrono::milliseconds kStapelDauer{2000};
 
     TBonusBuchungsLauf(const std::string& kennung, const std::string& name,
                        int kundenJeStapel = kKundenJeStapel);
@@ -47,4 +50,5 @@ private:
     std::vector<TIntPair> tmpEntfernen_;  // customers of the open batch whose temporaries go
     int kundenJeStapel_;
     int imStapel_ = 0;
+    std::chrono::steady_clock::time_point stapelBeginn_;
 };

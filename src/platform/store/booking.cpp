@@ -10,7 +10,7 @@ namespace kis::store {
 
 namespace {
 constexpr int kCacheMegabytes = 2;        // a connection's usual page cache (SQLite's default)
-constexpr int kBatchCacheMegabytes = 32;  // during a booking batch
+constexpr int kBatchCacheMegabytes = 64;  // during a booking batch
 }  // namespace
 
 void TORVBuchung::Begin(int bookingType, const TIntPair& key) {
@@ -69,7 +69,7 @@ void TORVBuchung::BatchBegin() {
     Database& db = SuiteDb();
     if (batch_ || depth_ > 0 || db.InTransaction())
         throw StoreError("Ein Buchungsstapel kann nur außerhalb jeder Buchung beginnen.");
-    // A batch dirties some thousand scattered pages; with the default cache of 2 MB they would
+    // A batch dirties many thousand scattered pages; with the default cache of 2 MB they would
     // be written to the log and read back before the commit. The larger cache lasts as long as
     // the batch, so that evaluations and windows keep their small one.
     db.SetCacheSize(kBatchCacheMegabytes);
