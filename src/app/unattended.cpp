@@ -28,9 +28,12 @@ void AbgBeenden(AbgStatus status, const QString& text) {
     const int code = static_cast<int>(status);
     const std::string line = text.toStdString() + " (Status " + std::to_string(code) + ")";
     std::cerr << "kis -ABG: " << line << std::endl;
-    // The log keeps errors as registered exceptions; a success is logged the same way so the
-    // log tells every end of an unattended run.
-    ORVInfo().RegisterException("kis -ABG", std::runtime_error(line), status == AbgStatus::Erfolg ? 0 : 1);
+    // The log tells every end of an unattended run: a failure as a registered error, a
+    // success as a message, so that whoever reads the log is not told of an error that was none.
+    if (status == AbgStatus::Erfolg)
+        ORVInfo().RegisterMeldung("kis -ABG", line);
+    else
+        ORVInfo().RegisterException("kis -ABG", std::runtime_error(line), 1);
     if (!OhneAnzeige() || !QCoreApplication::instance()) return;
     // Posted, so that it also ends a loop that has not started yet; exit() leaves every
     // nested loop of modal windows too.

@@ -115,6 +115,10 @@ TEST_F(UnattendedTest, AWholeRunEvaluatesGeneratesBooksAndEndsWithZero) {
     const Ergebnis r = Kis(args);
     ASSERT_EQ(0, r.status) << r.err;
     EXPECT_NE(std::string::npos, r.err.find("abgeschlossen")) << r.err;
+    // The log reports the success as a message, not as an error.
+    const std::string log = Lesen(fx.Dir() / "kis.log");
+    EXPECT_NE(std::string::npos, log.find("Meldung kis -ABG: ")) << log;
+    EXPECT_EQ(std::string::npos, log.find("Fehler kis -ABG")) << log;
     auto& s = fx.Db().Cached("SELECT COUNT(*), ROUND(TOTAL(WERT) * 100) FROM BONUS");
     ASSERT_TRUE(s.Step());
     EXPECT_EQ(2, s.ColumnInt(0));

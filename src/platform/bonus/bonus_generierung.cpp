@@ -155,7 +155,7 @@ struct TBonusTabellenGen::Programm {
     int Laenge = 0;
     std::vector<TBetaRegel> Regeln;  // pass: one per entry; others: one
     TQEL_UMZR_Params Umzr;
-    bool CouponAbgeschlossen = false;  // coupons are stored closed (parameter "BONUAUAB")
+    bool PraemieAbgeschlossen = false;  // premiums are stored closed (parameter "BONUAUAB")
 };
 
 // A period of the period premium: what is stored for it and what this run adds.
@@ -249,7 +249,7 @@ void TBonusTabellenGen::ProgrammLesen(const std::string& kennung, const std::str
                                      "\", die nicht gespeichert ist.");
         p->Regeln.push_back(std::move(regel));
     }
-    p->CouponAbgeschlossen = p->Kind == 3 && ORVParameter().GetCharValueByName("BONUAUAB", 'N') == 'J';
+    p->PraemieAbgeschlossen = p->Kind == 3 && ORVParameter().GetCharValueByName("BONUAUAB", 'N') == 'J';
     prog_ = std::move(p);
 }
 
@@ -286,7 +286,7 @@ TBonusGenTabelle& TBonusTabellenGen::NeueTabelle() {
     t.Programm = prog_->Name;
     t.Datum = kis::date::DateOf(heute_ != 0 ? heute_ : kis::date::Now());
     if (kind_ == 4) t.CouponTyp = prog_->Konto;
-    if (kind_ == 3 && prog_->CouponAbgeschlossen) t.Status = "A";
+    if (kind_ == 3 && prog_->PraemieAbgeschlossen) t.Status = "A";
     neu_.push_back(std::move(t));
     return neu_.back();
 }

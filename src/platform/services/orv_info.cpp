@@ -96,6 +96,10 @@ void TORVInfo::RegisterException(const std::string& text, const std::exception& 
     Record(std::move(entry));
 }
 
+void TORVInfo::RegisterMeldung(const std::string& text, const std::string& message) {
+    Record({InfoEntry::Kind::Box, kis::date::Now(), text, message, -1});
+}
+
 void TORVInfo::FehlerTerminate(const std::string& text) {
     const std::string detail = CurrentExceptionText();
     Record({InfoEntry::Kind::Fatal, kis::date::Now(), text,

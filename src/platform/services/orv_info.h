@@ -51,6 +51,8 @@ public:
     // Records an exception under "Class.Method": one line in the log file and one entry in
     // memory; it becomes the last error. flag 1 in method bodies, 0 in guarded tear-down steps.
     void RegisterException(const std::string& text, const std::exception& e, int flag = 1);
+    // Records a message that is no error ("Meldung" in the log), e.g. the end of a run.
+    void RegisterMeldung(const std::string& text, const std::string& message);
 
     // Fatal end: records text (and the exception being handled, if any), tells the user and
     // runs the termination action (default: flush and end the process with exit code 3).
