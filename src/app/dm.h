@@ -45,6 +45,11 @@ public:
     TORVProgressCounter* couKundeName = nullptr;
     TORVProgressCounter* couAnzKunde = nullptr;
     TORVProgressCounter* couAnzVkPos = nullptr;
+    // Shows the progress dialog for a run: counters reset, abort button when `abbrechbar` and not in
+    // automatic mode.
+    void ZeigeLaufDialog(const QString& caption, const QString& captionKunde,
+                         const QString& captionAnzKunde, const QString& captionAnzVkPos,
+                         bool abbrechbar = true);
 
     // Fields.
     TGpData* FGPData = nullptr;                          // shared instance
@@ -129,9 +134,6 @@ private:
     void CreateRunDriver();
     bool DestroyRunDriver();
     TMerovaQuery& KIQuery_GoC();
-    // Shows the dialog for a run: counters reset, abort button unless automatic mode.
-    void ZeigeLaufDialog(const QString& caption, const QString& captionKunde,
-                         const QString& captionAnzKunde, const QString& captionAnzVkPos);
     bool FillRun(const char* name, const QString& caption, bool lieferant);
     // The common part of the runs once the dialog is shown: filter, evaluation and, with
     // bonus, the generation; says why a run failed and ends an unattended run that failed.

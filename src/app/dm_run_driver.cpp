@@ -62,7 +62,8 @@ TMerovaQuery& TDM::KIQuery_GoC() {
 }
 
 void TDM::ZeigeLaufDialog(const QString& caption, const QString& captionKunde,
-                          const QString& captionAnzKunde, const QString& captionAnzVkPos) {
+                          const QString& captionAnzKunde, const QString& captionAnzVkPos,
+                          bool abbrechbar) {
     prgDlg->SetCaption(caption);
     couKundeName->SetCaption(captionKunde);
     couAnzKunde->SetCaption(captionAnzKunde);
@@ -70,7 +71,7 @@ void TDM::ZeigeLaufDialog(const QString& caption, const QString& captionKunde,
     couAnzKunde->Reset();
     couAnzVkPos->Reset();
     couKundeName->SetText(QString());
-    prgDlg->SetAbortVisible(!AutoBGModus);
+    prgDlg->SetAbortVisible(abbrechbar && !AutoBGModus);
     PrgDlgActive = true;
     prgDlg->Show();
 }

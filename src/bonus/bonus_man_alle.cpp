@@ -23,14 +23,8 @@ TManuellAlleErgebnis BonusManuellFuerAlle(TDM& dm, const TQEL_ManuellerBonus& gr
                                           const std::vector<TIntPair>& kunden) {
     TManuellAlleErgebnis ergebnis;
     TQEL_ManuellerBonus kopie = grant;
-    dm.prgDlg->SetCaption(QStringLiteral("Buchung läuft ..."));
-    dm.couAnzVkPos->SetCaption(QString());
-    dm.couKundeName->SetText(QString());
-    dm.couAnzKunde->Reset();
-    dm.couAnzVkPos->Reset();
-    dm.prgDlg->SetAbortVisible(true);
-    dm.PrgDlgActive = true;
-    dm.prgDlg->Show();
+    dm.ZeigeLaufDialog(QStringLiteral("Buchung läuft ..."), dm.couKundeName->Caption(),
+                       dm.couAnzKunde->Caption(), QString());
     DialogZu zu{dm};
     for (const TIntPair& kunde : kunden) {
         const QString name = dm.GetKundeName(kunde);

@@ -45,9 +45,7 @@ bool TUebersichtFrm::BONUBuchenAlleClick() {
     }
     BonusSumWert = 0;
     OPSumList.clear();
-    pgcKunde->setCurrentWidget(tshUebersicht);
-    grdKISU->setFocus();
-    GridNeuLaden();
+    UebersichtNeuLaden();
     return ok;
 }
 

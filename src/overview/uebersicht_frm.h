@@ -174,6 +174,8 @@ public:
                         const std::function<void(const TIntPair&, const std::string&)>& arbeit);
     // Reloads the grid and selects the given row again when it still exists.
     void GridNeuLadenZeile(int zeile);
+    // Back on the list page after a run over customers: focus on the list, rows read again.
+    void UebersichtNeuLaden();
 
     // Bonus page: mark the chosen bonus as used or cancel it (uebersicht_verwendung.cpp).
     // BonusAusgewaehlt reads the reference of the tree's current bonus node and answers true

@@ -72,16 +72,8 @@ bool TUebersichtFrm::btnKarteDruckenClick() {
         TPEETPrint druck(LayoutForm->Layout());
         druck.SetMandant(ORVProgramm().GetTextMandant());
         if (dm) {
-            dm->prgDlg->SetCaption(QStringLiteral("Druckaufbereitung läuft ..."));
-            dm->couKundeName->SetCaption(QString());
-            dm->couKundeName->SetText(QString());
-            dm->couAnzKunde->SetCaption(QStringLiteral("Kunden"));
-            dm->couAnzVkPos->SetCaption(QString());
-            dm->couAnzKunde->Reset();
-            dm->couAnzVkPos->Reset();
-            dm->prgDlg->SetAbortVisible(true);
-            dm->PrgDlgActive = true;
-            dm->prgDlg->Show();
+            dm->ZeigeLaufDialog(QStringLiteral("Druckaufbereitung läuft ..."), QString(),
+                                QStringLiteral("Kunden"), QString());
             fortschritt = true;
             ORVInfoProcessMessages(0);  // the dialog appears before the first customer is read
         }

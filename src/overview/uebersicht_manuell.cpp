@@ -56,9 +56,7 @@ bool TUebersichtFrm::BONUBucheManuellClick(bool nurBonusSeite) {
         const TIntPair vorher = FAktGepNr;
         BonusSumWert = 0;
         OPSumList.clear();
-        pgcKunde->setCurrentWidget(tshUebersicht);
-        grdKISU->setFocus();
-        GridNeuLaden();
+        UebersichtNeuLaden();
         KundeWiederWaehlen(vorher);
         return ok;
     } catch (const std::exception& e) {
@@ -90,9 +88,7 @@ bool TUebersichtFrm::BONUBucheManuellAlleClick() {
     BonusManuellFehlerMelden(ergebnis);
     BonusSumWert = 0;
     OPSumList.clear();
-    pgcKunde->setCurrentWidget(tshUebersicht);
-    grdKISU->setFocus();
-    GridNeuLaden();
+    UebersichtNeuLaden();
     KundeWiederWaehlen(vorher);
     return ergebnis.Ok();
 }

@@ -92,13 +92,8 @@ bool TUebersichtFrm::BuchungfralleKunden3Click() {
         gesamt = kunden.size();
         const int32_t merkmal = dlg->FGBNr;
         const std::string wert = dlg->FWert.toStdString();
-        dm->prgDlg->SetCaption(QStringLiteral("Buchung läuft ..."));
-        dm->couAnzVkPos->SetCaption(QString());
-        dm->couAnzKunde->Reset();
-        dm->couAnzVkPos->Reset();
-        dm->prgDlg->SetAbortVisible(true);
-        dm->PrgDlgActive = true;
-        dm->prgDlg->Show();
+        dm->ZeigeLaufDialog(QStringLiteral("Buchung läuft ..."), dm->couKundeName->Caption(),
+                            dm->couAnzKunde->Caption(), QString());
         // One booking for the whole list. A stop keeps what was booked up to then; a customer
         // that cannot take the value is skipped and reported.
         kis::store::BookingScope buchung(kBuchungMerkmal);

@@ -55,14 +55,7 @@ bool TUebersichtFrm::AlleKundenLauf(const QString& caption, int intervall,
     kisu.SetUsedField({"KUNDE", "NAME"});
 
     LaufRahmen rahmen(this, dm);
-    dm->prgDlg->SetCaption(caption);
-    dm->couAnzVkPos->SetCaption(QString());
-    dm->couAnzKunde->Reset();
-    dm->couAnzVkPos->Reset();
-    dm->couKundeName->SetText(QString());
-    dm->prgDlg->SetAbortVisible(!dm->AutoBGModus);
-    dm->PrgDlgActive = true;
-    dm->prgDlg->Show();
+    dm->ZeigeLaufDialog(caption, dm->couKundeName->Caption(), dm->couAnzKunde->Caption(), QString());
     for (bool ok = kisu.Get_ge(); ok; ok = kisu.Next()) {
         const TIntPair kunde = kisu.Feld("KUNDE").AsPair();
         const std::string name = kisu.Feld("NAME").AsString();
@@ -74,6 +67,12 @@ bool TUebersichtFrm::AlleKundenLauf(const QString& caption, int intervall,
         if (kunde.IsDefined()) arbeit(kunde, name);
     }
     return true;
+}
+
+void TUebersichtFrm::UebersichtNeuLaden() {
+    pgcKunde->setCurrentWidget(tshUebersicht);
+    grdKISU->setFocus();
+    GridNeuLaden();
 }
 
 void TUebersichtFrm::GridNeuLadenZeile(int zeile) {
@@ -106,9 +105,7 @@ bool TUebersichtFrm::SumBONUNeuClick() {
     }
     // Only a complete run is a total; a stopped or failed one leaves the cell empty.
     BonusSumWert = ok ? (long double)summeCent / 100.0L : 0;
-    pgcKunde->setCurrentWidget(tshUebersicht);
-    grdKISU->setFocus();
-    GridNeuLaden();
+    UebersichtNeuLaden();
     return ok;
 }
 
@@ -133,8 +130,6 @@ bool TUebersichtFrm::SumOPTabClick() {
         Registrieren("SumOPTabClick", e);
         ok = false;
     }
-    pgcKunde->setCurrentWidget(tshUebersicht);
-    grdKISU->setFocus();
-    GridNeuLaden();
+    UebersichtNeuLaden();
     return ok;
 }

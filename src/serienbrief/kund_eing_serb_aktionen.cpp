@@ -167,14 +167,9 @@ void TKundEingSerbFrm::SelektionPassivieren() {
     try {
         gpData = GlobGpData_GetInstance();
         const auto kunden = kis::evaluation::KisuKunden(TMerovaQuery::KisuFileName());
-        dm_->prgDlg->SetCaption(QStringLiteral("Kunden passiviert:"));
-        dm_->couKundeName->SetText(QString());
-        dm_->couAnzKunde->Reset();
-        dm_->couAnzVkPos->Reset();
         // The run is not stopped halfway, so it offers no abort.
-        dm_->prgDlg->SetAbortVisible(false);
-        dm_->PrgDlgActive = true;
-        dm_->prgDlg->Show();
+        dm_->ZeigeLaufDialog(QStringLiteral("Kunden passiviert:"), dm_->couKundeName->Caption(),
+                             dm_->couAnzKunde->Caption(), dm_->couAnzVkPos->Caption(), false);
         for (const TKisuSatz& s : kunden) {
             TGpSatz satz;
             if (!gpData->GetMitStatus(s.Kunde, "A", satz)) continue;  // not active: skipped
