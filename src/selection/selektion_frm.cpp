@@ -364,13 +364,7 @@ void TSelektionFrm::GridAktion(int aktion) {
         QWidget* fokus = QApplication::focusWidget();
         for (TGPSelGridBox* box : {static_cast<TGPSelGridBox*>(GPSelMerkmBox),
                                    static_cast<TGPSelGridBox*>(GPSelNrBox)}) {
-            if (!fokus || (fokus != box->Grid() && !box->Grid()->isAncestorOf(fokus))) continue;
-            if (aktion == 0)
-                box->WertGefuellt();
-            else if (aktion == 1)
-                box->WertLeer();
-            else
-                box->WertVergleichen();
+            if (fokus && (fokus == box->Grid() || box->Grid()->isAncestorOf(fokus))) box->WertAktion(aktion);
         }
     });
 }

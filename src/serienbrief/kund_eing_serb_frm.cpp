@@ -308,13 +308,7 @@ void TKundEingSerbFrm::GridAktion(int aktion) {
         TGPSelGridBox* box = pgcSelektion->currentWidget() == tshMerkmale ? static_cast<TGPSelGridBox*>(GPSelMerkmBox)
                              : pgcSelektion->currentWidget() == tshNr   ? static_cast<TGPSelGridBox*>(GPSelNrBox)
                                                                         : nullptr;
-        if (!box) return;
-        if (aktion == 0)
-            box->WertGefuellt();
-        else if (aktion == 1)
-            box->WertLeer();
-        else
-            box->WertVergleichen();
+        if (box) box->WertAktion(aktion);
     } catch (const std::exception& e) {
         Registrieren("GridAktion", e);
     }

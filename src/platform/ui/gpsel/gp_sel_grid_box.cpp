@@ -61,6 +61,10 @@ bool TGPSelGridBox::WertVergleichen() {
     return Setze(QStringLiteral(">="), true);
 }
 
+bool TGPSelGridBox::WertAktion(int aktion) {
+    return aktion == 0 ? WertGefuellt() : aktion == 1 ? WertLeer() : WertVergleichen();
+}
+
 TGPSelMerkmBox::TGPSelMerkmBox(QWidget* parent)
     : TGPSelGridBox(
           "GPSelMerkmBox", QStringLiteral("Merkmale"), QStringLiteral("grdMerkmale"),

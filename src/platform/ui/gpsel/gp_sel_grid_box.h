@@ -25,6 +25,8 @@ public:
     bool WertGefuellt();
     bool WertLeer();
     bool WertVergleichen();
+    // The action by its number in the forms' menus: 0 filled, 1 empty, else comparison.
+    bool WertAktion(int aktion);
 
 protected:
     TGPSelGridBox(const std::string& boxName, const QString& titel, const QString& gridName,
